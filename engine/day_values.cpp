@@ -43,8 +43,9 @@ DayValues ComputeDayValues(SerialDate localMoment, const TimeZone& zone) {
   v.elementCode = ElementCode(v.sign);
   v.elementText = ElementDayText(v.sign);
 
-  v.phaseCode = PhaseCode(ut);
-  v.phaseText = PhaseText(ut, zone);
+  const DatePhase phase = PhaseOfDate(ut);
+  v.phaseCode = phase.code;
+  v.phaseText = PhaseText(phase, zone);
   v.previousNewMoon = UniversalToLocal(PreviousNewMoon(ut), zone);
   v.nextNewMoon = UniversalToLocal(NextNewMoon(ut), zone);
   v.previousFullMoon = UniversalToLocal(PreviousFullMoon(ut), zone);

@@ -197,32 +197,34 @@ int WaxWaneCode(SerialDate universal) {
   return universal >= full ? 4 : 2;
 }
 
-int PhaseCode(SerialDate universal) {
+DatePhase PhaseOfDate(SerialDate universal) {
   // The first phase after the day before falls on the date exactly when the
   // date holds that phase.
   const SerialDate date = DateOnly(universal);
   const SerialDate dayBefore = universal.AddDays(-1);
-  if (DateOnly(NextNewMoon(dayBefore)) == date) return 1;
-  if (DateOnly(NextFullMoon(dayBefore)) == date) return 3;
-  return WaxWaneCode(universal);
+  if (const SerialDate newMoon = NextNewMoon(dayBefore); DateOnly(newMoon) == date) {
+    return {1, newMoon};
+  }
+  if (const SerialDate fullMoon = NextFullMoon(dayBefore); DateOnly(fullMoon) == date) {
+    return {3, fullMoon};
+  }
+  return {WaxWaneCode(universal), {}};
 }
 
-std::string PhaseText(SerialDate universal, const TimeZone& zone) {
-  const SerialDate date = DateOnly(universal);
-  const SerialDate dayBefore = universal.AddDays(-1);
-  const SerialDate newMoon = NextNewMoon(dayBefore);
-  if (DateOnly(newMoon) == date) {
-    return "Новолуние\r\n" + GeneralDateText(UniversalToLocal(newMoon, zone));
-  }
-  const SerialDate fullMoon = NextFullMoon(dayBefore);
-  if (DateOnly(fullMoon) == date) {
-    return "Полнолуние\r\n" + GeneralDateText(UniversalToLocal(fullMoon, zone));
-  }
-  switch (WaxWaneCode(universal)) {
+int PhaseCode(SerialDate universal) { return PhaseOfDate(universal).code; }
+
+std::string PhaseText(const DatePhase& phase, const TimeZone& zone) {
+  switch (phase.code) {
+    case 1: return "Новолуние\r\n" + GeneralDateText(UniversalToLocal(phase.instant, zone));
+    case 3: return "Полнолуние\r\n" + GeneralDateText(UniversalToLocal(phase.instant, zone));
     case 2: return "Растущая";
     case 4: return "Убывающая";
     default: return "";
   }
+}
+
+std::string PhaseText(SerialDate universal, const TimeZone& zone) {
+  return PhaseText(PhaseOfDate(universal), zone);
 }
 
 }  // namespace selenar

@@ -41,12 +41,19 @@ SerialDate NextFullMoon(SerialDate universal);
 // 2 waxing, 4 waning, 0 for a moment the phase guard refuses.
 int WaxWaneCode(SerialDate universal);
 
-// 1 when a new moon falls on the (Universal Time) date, 3 for a full moon,
-// otherwise WaxWaneCode.
+// The phase of a moment's Universal Time date: code 1 when a new moon falls
+// on that date, 3 for a full moon (with its instant), otherwise WaxWaneCode.
+struct DatePhase {
+  int code = 0;
+  SerialDate instant;  // of the new or full moon, codes 1 and 3 only
+};
+DatePhase PhaseOfDate(SerialDate universal);
+
 int PhaseCode(SerialDate universal);
 
 // "Растущая", "Убывающая", or the phase of the date with its local time
 // after a CR LF ("Полнолуние\r\n21.01.2000 7:41:27").
 std::string PhaseText(SerialDate universal, const TimeZone& zone = SystemZone());
+std::string PhaseText(const DatePhase& phase, const TimeZone& zone = SystemZone());
 
 }  // namespace selenar

@@ -27,7 +27,6 @@ int SystemTimeZone::OffsetAtUniversal(SerialDate universal) const {
       std::round((universal.Instant() - kUnixEpochSerial) * 86400.0);
   if (!std::isfinite(seconds)) return 0;
   const std::time_t moment = static_cast<std::time_t>(seconds);
-  tzset();  // picks up a changed TZ
   std::tm fields{};
   if (localtime_r(&moment, &fields) == nullptr) return 0;
   // Local mean time before standard zones is rounded to whole minutes.
@@ -39,7 +38,12 @@ const TimeZone& SystemZone() {
   return zone;
 }
 
-int TimeZoneOffset() { return SystemZone().OffsetAtUniversal(UniversalNow()); }
+void ReloadSystemTimeZone() { tzset(); }
+
+int TimeZoneOffset() {
+  ReloadSystemTimeZone();
+  return SystemZone().OffsetAtUniversal(UniversalNow());
+}
 
 SerialDate LocalToUniversal(SerialDate local, const TimeZone& zone) {
   return local.AddMinutes(zone.OffsetAtLocal(local));

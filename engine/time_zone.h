@@ -19,7 +19,9 @@ class TimeZone {
   int OffsetAtLocal(SerialDate local) const;
 };
 
-// The system time-zone database, honouring TZ; read anew on every call.
+// The system time-zone database, honouring TZ. The zone is loaded once; call
+// ReloadSystemTimeZone to pick up a change (re-checking the zone file on every
+// conversion would cost microseconds each).
 class SystemTimeZone final : public TimeZone {
  public:
   int OffsetAtUniversal(SerialDate universal) const override;
@@ -36,8 +38,9 @@ class FixedTimeZone final : public TimeZone {
 };
 
 const TimeZone& SystemZone();
+void ReloadSystemTimeZone();
 
-// The system offset in force at the present moment.
+// The system offset in force at the present moment, after a reload.
 int TimeZoneOffset();
 
 // Each conversion uses the offset in force at the converted moment, so a
