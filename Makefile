@@ -11,7 +11,7 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	$(BUILD_DIR)/bench/selenar-bench --benchmark_filter=-LocalToUniversal
+	$(BUILD_DIR)/bench/selenar-bench
 
 deps:
 	bash scripts/install-deps

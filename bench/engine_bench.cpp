@@ -7,6 +7,7 @@
 #include "engine/lunar_day.h"
 #include "engine/lunar_phases.h"
 #include "engine/moon_age.h"
+#include "engine/time_zone.h"
 #include "engine/zodiac.h"
 
 namespace selenar {
@@ -22,6 +23,15 @@ void BM_PhaseJulianDay(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PhaseJulianDay);
+
+void BM_LocalToUniversal(benchmark::State& state) {
+  SerialDate t = kMoment;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(LocalToUniversal(t));
+    t = t.AddMinutes(97);
+  }
+}
+BENCHMARK(BM_LocalToUniversal);
 
 void BM_MoonLongitude(benchmark::State& state) {
   SerialDate t = kMoment;
@@ -96,13 +106,3 @@ BENCHMARK(BM_SeriesFloorOfScan)->Unit(benchmark::kMillisecond);
 }  // namespace selenar
 
 BENCHMARK_MAIN();
-namespace selenar { namespace {
-void BM_LocalToUniversal(benchmark::State& state) {
-  SerialDate t = kMoment;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(LocalToUniversal(t));
-    t = t.AddMinutes(97);
-  }
-}
-BENCHMARK(BM_LocalToUniversal);
-}}

@@ -47,8 +47,9 @@ std::string MonthText(const MonthLayout& layout, const std::vector<Cell>& cells)
   static constexpr const char* kWeekdays[] = {"ПН", "ВТ", "СР", "ЧТ", "ПТ", "СБ", "ВС"};
   constexpr std::size_t kCellWidth = 12;
   std::string text = Title(layout) + "\n";
-  for (const char* weekday : kWeekdays) text += Padded(weekday, kCellWidth);
-  text += "\n";
+  std::string header;
+  for (const char* weekday : kWeekdays) header += Padded(weekday, kCellWidth);
+  text += header.erase(header.find_last_not_of(' ') + 1) + "\n";
   for (int row = 0; row < 6; ++row) {
     std::string line;
     for (int column = 0; column < 7; ++column) {
