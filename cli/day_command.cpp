@@ -46,8 +46,11 @@ nlohmann::json DayJson(const DayValues& v) {
       {"previous_full_moon", IsoText(v.previousFullMoon)},
       {"next_full_moon", IsoText(v.nextFullMoon)},
       {"day_keys",
-       {{"md", v.keys.md}, {"Zod", v.keys.Zod}, {"Faz", v.keys.Faz},
-        {"Qual", v.keys.Qual}, {"Vn", v.keys.Vn}}},
+       {{"md", v.keys.md},
+        {"Zod", v.keys.Zod},
+        {"Faz", v.keys.Faz},
+        {"Qual", v.keys.Qual},
+        {"Vn", v.keys.Vn}}},
       {"tooltip", v.tooltip},
   };
 }

@@ -56,9 +56,10 @@ std::string MonthText(const MonthLayout& layout, const std::vector<Cell>& cells)
       const Cell& cell = cells[std::size_t(row * 7 + column)];
       std::string content;
       if (cell.day > 0) {
-        content = Padded(std::to_string(cell.day), 3) +
-                  Padded(LunarDayPairText(cell.sample.firstLunarDay, cell.sample.secondLunarDay), 6) +
-                  SignSymbols(cell.sample);
+        content =
+            Padded(std::to_string(cell.day), 3) +
+            Padded(LunarDayPairText(cell.sample.firstLunarDay, cell.sample.secondLunarDay), 6) +
+            SignSymbols(cell.sample);
       }
       line += Padded(content, kCellWidth);
     }

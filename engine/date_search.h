@@ -13,9 +13,9 @@ enum class SearchMode {
 
 struct SearchCriteria {
   SearchMode mode = SearchMode::LunarDay;
-  int lunarDay = 1;     // the lunar day, or the lower bound of the range
-  int sign = 1;         // 1..12
-  int lastLunarDay = 1; // the upper bound of the range
+  int lunarDay = 1;      // the lunar day, or the lower bound of the range
+  int sign = 1;          // 1..12
+  int lastLunarDay = 1;  // the upper bound of the range
 };
 
 bool MatchesSearch(const SearchCriteria& criteria, int lunarDay, int sign);

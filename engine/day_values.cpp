@@ -12,9 +12,9 @@ namespace {
 constexpr const char* kLineBreak = "\r\n";
 
 std::string TooltipText(const DayValues& v) {
-  std::string text = std::to_string(static_cast<int>(v.lunarDay)) + " л/д" +
-                     kLineBreak + "Видимость " + std::to_string(v.visiblePercent) +
-                     "%" + kLineBreak + v.signPosition + kLineBreak + v.elementText;
+  std::string text = std::to_string(static_cast<int>(v.lunarDay)) + " л/д" + kLineBreak +
+                     "Видимость " + std::to_string(v.visiblePercent) + "%" + kLineBreak +
+                     v.signPosition + kLineBreak + v.elementText;
   if (!v.courseText.empty()) text += kLineBreak + v.courseText;
   return text;
 }
@@ -52,8 +52,7 @@ DayValues ComputeDayValues(SerialDate localMoment, const TimeZone& zone) {
   v.nextFullMoon = UniversalToLocal(NextFullMoon(ut), zone);
 
   v.keys = {static_cast<std::int16_t>(v.lunarDay), static_cast<std::int16_t>(v.sign),
-            static_cast<std::int16_t>(v.phaseCode),
-            static_cast<std::int16_t>(v.elementCode),
+            static_cast<std::int16_t>(v.phaseCode), static_cast<std::int16_t>(v.elementCode),
             static_cast<std::int16_t>(v.courseCode)};
   v.tooltip = TooltipText(v);
   return v;

@@ -30,20 +30,20 @@ struct DayValues {
   std::string visibilityText;  // "Видимость Луны: 87 %"
   double longitude = 0.0;
   int sign = 0;
-  std::string signPosition;    // "15° 44' Козерога"
+  std::string signPosition;  // "15° 44' Козерога"
   int courseCode = 3;
-  std::string courseText;      // "Восходящая", "Нисходящая" or ""
+  std::string courseText;  // "Восходящая", "Нисходящая" or ""
   int elementCode = 0;
-  std::string elementText;     // "День тепла"
+  std::string elementText;  // "День тепла"
   int phaseCode = 0;
-  std::string phaseText;       // lines joined by CR LF
+  std::string phaseText;  // lines joined by CR LF
   // The neighbouring phases in local time.
   SerialDate previousNewMoon;
   SerialDate nextNewMoon;
   SerialDate previousFullMoon;
   SerialDate nextFullMoon;
   DayKeys keys;
-  std::string tooltip;         // five lines (four without a course), CR LF
+  std::string tooltip;  // five lines (four without a course), CR LF
 };
 
 DayValues ComputeDayValues(SerialDate localMoment, const TimeZone& zone = SystemZone());

@@ -18,23 +18,20 @@ double SerialToJulianDay(SerialDate universal) {
   if (v >= 0.0) return v + kSerialToJulian;
   const double day = std::trunc(v);
   const double fraction = v - day;
-  const double base =
-      day < kGregorianSwitchDate ? kSerialToJulianBeforeSwitch : kSerialToJulian;
+  const double base = day < kGregorianSwitchDate ? kSerialToJulianBeforeSwitch : kSerialToJulian;
   return day + base - fraction;
 }
 
 SerialDate JulianDayToSerial(double jd) {
   if (!IsJulianDayInRange(jd)) return {0.0};
-  const double c = jd < kJulianDayOfSwitch ? jd - kSerialToJulianBeforeSwitch
-                                           : jd - kSerialToJulian;
+  const double c =
+      jd < kJulianDayOfSwitch ? jd - kSerialToJulianBeforeSwitch : jd - kSerialToJulian;
   if (c >= 0.0 || c == std::floor(c)) return {c};
   const double day = std::floor(c);
   return {day - (c - day)};
 }
 
-bool IsJulianDayInRange(double jd) {
-  return jd >= 1757593.50001 && jd <= 5373484.49998843;
-}
+bool IsJulianDayInRange(double jd) { return jd >= 1757593.50001 && jd <= 5373484.49998843; }
 
 bool IsPhaseDateValid(SerialDate date) {
   const double v = date.value;

@@ -26,30 +26,18 @@ struct PeriodicTerm {
 };
 
 constexpr std::array<PeriodicTerm, 25> kPeriodicTerms{{
-    {1, 0, 0, 0, One, -0.40720, -0.40614},
-    {0, 1, 0, 0, E1, 0.17241, 0.17302},
-    {2, 0, 0, 0, One, 0.01608, 0.01614},
-    {0, 0, 2, 0, One, 0.01039, 0.01043},
-    {1, -1, 0, 0, E1, 0.00739, 0.00734},
-    {1, 1, 0, 0, E1, -0.00514, -0.00515},
-    {0, 2, 0, 0, E2, 0.00208, 0.00209},
-    {1, 0, -2, 0, One, -0.00111, -0.00111},
-    {1, 0, 2, 0, One, -0.00057, -0.00057},
-    {2, 1, 0, 0, E1, 0.00056, 0.00056},
-    {3, 0, 0, 0, One, -0.00042, -0.00042},
-    {0, 1, 2, 0, E1, 0.00042, 0.00042},
-    {0, 1, -2, 0, E1, 0.00038, 0.00038},
-    {2, -1, 0, 0, E1, -0.00024, -0.00024},
-    {0, 0, 0, 1, One, -0.00017, -0.00017},
-    {1, 2, 0, 0, One, -0.00007, -0.00007},
-    {2, 0, -2, 0, One, 0.00004, 0.00004},
-    {0, 3, 0, 0, One, 0.00004, 0.00004},
-    {1, 1, -2, 0, One, 0.00003, 0.00003},
-    {2, 0, 2, 0, One, 0.00003, 0.00003},
-    {1, 1, 2, 0, One, -0.00003, -0.00003},
-    {1, -1, 2, 0, One, 0.00003, 0.00003},
-    {1, -1, -2, 0, One, -0.00002, -0.00002},
-    {3, 1, 0, 0, One, -0.00002, -0.00002},
+    {1, 0, 0, 0, One, -0.40720, -0.40614},   {0, 1, 0, 0, E1, 0.17241, 0.17302},
+    {2, 0, 0, 0, One, 0.01608, 0.01614},     {0, 0, 2, 0, One, 0.01039, 0.01043},
+    {1, -1, 0, 0, E1, 0.00739, 0.00734},     {1, 1, 0, 0, E1, -0.00514, -0.00515},
+    {0, 2, 0, 0, E2, 0.00208, 0.00209},      {1, 0, -2, 0, One, -0.00111, -0.00111},
+    {1, 0, 2, 0, One, -0.00057, -0.00057},   {2, 1, 0, 0, E1, 0.00056, 0.00056},
+    {3, 0, 0, 0, One, -0.00042, -0.00042},   {0, 1, 2, 0, E1, 0.00042, 0.00042},
+    {0, 1, -2, 0, E1, 0.00038, 0.00038},     {2, -1, 0, 0, E1, -0.00024, -0.00024},
+    {0, 0, 0, 1, One, -0.00017, -0.00017},   {1, 2, 0, 0, One, -0.00007, -0.00007},
+    {2, 0, -2, 0, One, 0.00004, 0.00004},    {0, 3, 0, 0, One, 0.00004, 0.00004},
+    {1, 1, -2, 0, One, 0.00003, 0.00003},    {2, 0, 2, 0, One, 0.00003, 0.00003},
+    {1, 1, 2, 0, One, -0.00003, -0.00003},   {1, -1, 2, 0, One, 0.00003, 0.00003},
+    {1, -1, -2, 0, One, -0.00002, -0.00002}, {3, 1, 0, 0, One, -0.00002, -0.00002},
     {4, 0, 0, 0, One, 0.00002, 0.00002},
 }};
 
@@ -75,14 +63,12 @@ constexpr std::array<PlanetaryTerm, 14> kPlanetaryTerms{{
     {331.55, 3.592518, 0.000023},
 }};
 
-double PhaseK(int lunation, int phase) {
-  return (lunation - kLunation2000) + phase / 4.0;
-}
+double PhaseK(int lunation, int phase) { return (lunation - kLunation2000) + phase / 4.0; }
 
 double MeanInstant(double k) {
   const double t = k / 1236.85;
-  return 2451550.09765 + 29.530588853 * k + 0.0001337 * t * t -
-         0.00000015 * t * t * t + 0.00000000073 * t * t * t * t;
+  return 2451550.09765 + 29.530588853 * k + 0.0001337 * t * t - 0.00000015 * t * t * t +
+         0.00000000073 * t * t * t * t;
 }
 
 // True when the new moon of the lunation lies after the target. Most answers
@@ -107,9 +93,7 @@ bool IsSearchable(SerialDate universal) {
 
 }  // namespace
 
-double MeanPhaseJulianDay(int lunation, int phase) {
-  return MeanInstant(PhaseK(lunation, phase));
-}
+double MeanPhaseJulianDay(int lunation, int phase) { return MeanInstant(PhaseK(lunation, phase)); }
 
 double PhaseJulianDay(int lunation, int phase) {
   const double k = PhaseK(lunation, phase);
@@ -119,22 +103,17 @@ double PhaseJulianDay(int lunation, int phase) {
   const double t4 = t3 * t;
 
   const double e = 1 - 0.002516 * t - 0.0000074 * t2;
-  const double m = AngleToRadians(2.5534 + 29.10535669 * k - 0.0000218 * t2 -
-                                  0.00000011 * t3);
-  const double mPrime =
-      AngleToRadians(201.5643 + 385.81693528 * k + 0.0107438 * t2 +
-                     0.00001239 * t3 - 0.000000058 * t4);
-  const double f = AngleToRadians(160.7108 + 390.67050274 * k -
-                                  0.0016341 * t2 - 0.00000227 * t3 +
+  const double m = AngleToRadians(2.5534 + 29.10535669 * k - 0.0000218 * t2 - 0.00000011 * t3);
+  const double mPrime = AngleToRadians(201.5643 + 385.81693528 * k + 0.0107438 * t2 +
+                                       0.00001239 * t3 - 0.000000058 * t4);
+  const double f = AngleToRadians(160.7108 + 390.67050274 * k - 0.0016341 * t2 - 0.00000227 * t3 +
                                   0.000000011 * t4);
-  const double omega = AngleToRadians(124.7746 - 1.5637558 * k +
-                                      0.0020691 * t2 + 0.00000215 * t3);
+  const double omega = AngleToRadians(124.7746 - 1.5637558 * k + 0.0020691 * t2 + 0.00000215 * t3);
 
   const bool full = phase == kFullMoon;
   double sum = MeanInstant(k);
   for (const PeriodicTerm& term : kPeriodicTerms) {
-    const double argument =
-        term.mPrime * mPrime + term.m * m + term.f * f + term.omega * omega;
+    const double argument = term.mPrime * mPrime + term.m * m + term.f * f + term.omega * omega;
     const double factor = term.factor == E1 ? e : term.factor == E2 ? e * e : 1.0;
     sum += (full ? term.fullMoon : term.newMoon) * factor * std::sin(argument);
   }
@@ -150,8 +129,8 @@ double PhaseJulianDay(int lunation, int phase) {
 Lunation LunationOf(SerialDate universal) {
   if (!IsSearchable(universal)) return {0, PhaseJulianDay(0, kNewMoon)};
   // Rounding is to the nearest, a half going to the even neighbour.
-  int n = static_cast<int>(std::nearbyint(
-      std::nearbyint(universal.value - kLunationZeroSerial) / kMeanLunation));
+  int n = static_cast<int>(
+      std::nearbyint(std::nearbyint(universal.value - kLunationZeroSerial) / kMeanLunation));
   const double target = SerialToJulianDay(universal) + kHalfSecond;
   for (;;) {
     double start = NAN;
@@ -215,11 +194,16 @@ int PhaseCode(SerialDate universal) { return PhaseOfDate(universal).code; }
 
 std::string PhaseText(const DatePhase& phase, const TimeZone& zone) {
   switch (phase.code) {
-    case 1: return "Новолуние\r\n" + GeneralDateText(UniversalToLocal(phase.instant, zone));
-    case 3: return "Полнолуние\r\n" + GeneralDateText(UniversalToLocal(phase.instant, zone));
-    case 2: return "Растущая";
-    case 4: return "Убывающая";
-    default: return "";
+    case 1:
+      return "Новолуние\r\n" + GeneralDateText(UniversalToLocal(phase.instant, zone));
+    case 3:
+      return "Полнолуние\r\n" + GeneralDateText(UniversalToLocal(phase.instant, zone));
+    case 2:
+      return "Растущая";
+    case 4:
+      return "Убывающая";
+    default:
+      return "";
   }
 }
 

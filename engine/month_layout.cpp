@@ -12,8 +12,8 @@ int MonthLayout::DayOfCell(int cell) const {
 }
 
 MonthLayout LayoutOfMonth(int year, int month) {
-  const std::chrono::weekday weekday{std::chrono::sys_days{
-      std::chrono::year{year} / std::chrono::month(unsigned(month)) / 1}};
+  const std::chrono::weekday weekday{
+      std::chrono::sys_days{std::chrono::year{year} / std::chrono::month(unsigned(month)) / 1}};
   return {year, month, int(weekday.iso_encoding()), DaysInMonth(year, month)};
 }
 

@@ -27,8 +27,7 @@ class PhaseDiskSurface {
   virtual void SetLineWidth(int pixels) = 0;
   virtual int WidthInPixels() const = 0;
   virtual void Clear() = 0;
-  virtual void DrawLine(double x1, double y1, double x2, double y2,
-                        std::uint32_t colour) = 0;
+  virtual void DrawLine(double x1, double y1, double x2, double y2, std::uint32_t colour) = 0;
 };
 
 void DrawPhaseDisk(float phaseAngle, PhaseDiskSurface& surface);

@@ -8,8 +8,7 @@ namespace selenar {
 namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
-constexpr std::chrono::sys_days kEpoch =
-    std::chrono::sys_days{std::chrono::year{1899} / 12 / 30};
+constexpr std::chrono::sys_days kEpoch = std::chrono::sys_days{std::chrono::year{1899} / 12 / 30};
 
 }  // namespace
 
@@ -26,8 +25,8 @@ SerialDate SerialDate::FromInstant(double days) {
   return {time == 0.0 ? day : day - time};
 }
 
-SerialDate SerialDate::FromFields(int year, int month, int day, int hour,
-                                  int minute, double second) {
+SerialDate SerialDate::FromFields(int year, int month, int day, int hour, int minute,
+                                  double second) {
   const double time = (hour * 3600.0 + minute * 60.0 + second) / kSecondsPerDay;
   return FromInstant(DayNumberOfDate(year, month, day) + time);
 }
@@ -52,9 +51,7 @@ CalendarFields SerialDate::Fields() const {
   return fields;
 }
 
-SerialDate SerialDate::AddDays(double days) const {
-  return FromInstant(Instant() + days);
-}
+SerialDate SerialDate::AddDays(double days) const { return FromInstant(Instant() + days); }
 
 SerialDate SerialDate::AddMinutes(double minutes) const {
   return FromInstant(Instant() + minutes / 1440.0);
@@ -72,8 +69,7 @@ bool IsSameDate(SerialDate a, SerialDate b) {
 }
 
 int DayNumberOfDate(int year, int month, int day) {
-  const std::chrono::sys_days date{std::chrono::year{year} /
-                                   std::chrono::month(unsigned(month)) /
+  const std::chrono::sys_days date{std::chrono::year{year} / std::chrono::month(unsigned(month)) /
                                    std::chrono::day(unsigned(day))};
   return int((date - kEpoch).count());
 }
@@ -81,14 +77,12 @@ int DayNumberOfDate(int year, int month, int day) {
 int DaysInMonth(int year, int month) {
   if (month < 1 || month > 12) return 0;
   const std::chrono::year_month_day_last last{
-      std::chrono::year{year} / std::chrono::month(unsigned(month)) /
-      std::chrono::last};
+      std::chrono::year{year} / std::chrono::month(unsigned(month)) / std::chrono::last};
   return int(unsigned(last.day()));
 }
 
 bool IsValidDate(int year, int month, int day) {
-  return year >= -32767 && year <= 32767 && day >= 1 &&
-         day <= DaysInMonth(year, month);
+  return year >= -32767 && year <= 32767 && day >= 1 && day <= DaysInMonth(year, month);
 }
 
 }  // namespace selenar

@@ -27,16 +27,14 @@ struct SerialDate {
   double Instant() const;
   static SerialDate FromInstant(double days);
 
-  static SerialDate FromFields(int year, int month, int day, int hour = 0,
-                               int minute = 0, double second = 0.0);
+  static SerialDate FromFields(int year, int month, int day, int hour = 0, int minute = 0,
+                               double second = 0.0);
   CalendarFields Fields() const;
 
   SerialDate AddDays(double days) const;
   SerialDate AddMinutes(double minutes) const;
 
-  friend bool operator==(SerialDate a, SerialDate b) {
-    return a.Instant() == b.Instant();
-  }
+  friend bool operator==(SerialDate a, SerialDate b) { return a.Instant() == b.Instant(); }
   friend std::partial_ordering operator<=>(SerialDate a, SerialDate b) {
     return a.Instant() <=> b.Instant();
   }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "serial_date.h"
 
 namespace selenar {
@@ -16,15 +18,21 @@ class TimeZone {
   // The offset in force at the given local moment. A local time inside a
   // spring-forward gap takes the offset before the change; an ambiguous one
   // (the repeated autumn hour) takes its first occurrence.
-  int OffsetAtLocal(SerialDate local) const;
+  virtual int OffsetAtLocal(SerialDate local) const;
 };
 
-// The system time-zone database, honouring TZ. The zone is loaded once; call
-// ReloadSystemTimeZone to pick up a change (re-checking the zone file on every
-// conversion would cost microseconds each).
+// The system time-zone database: the zone named by TZ, else the system's
+// default zone, loaded when the object is made.
 class SystemTimeZone final : public TimeZone {
  public:
+  SystemTimeZone();
+  ~SystemTimeZone() override;
   int OffsetAtUniversal(SerialDate universal) const override;
+  int OffsetAtLocal(SerialDate local) const override;
+
+ private:
+  class Zone;
+  std::unique_ptr<const Zone> zone_;
 };
 
 // A zone with one offset at every moment.
@@ -37,6 +45,8 @@ class FixedTimeZone final : public TimeZone {
   int offset_;
 };
 
+// The system zone as loaded at first use; ReloadSystemTimeZone picks up a
+// changed TZ or system zone.
 const TimeZone& SystemZone();
 void ReloadSystemTimeZone();
 
@@ -46,8 +56,7 @@ int TimeZoneOffset();
 // Each conversion uses the offset in force at the converted moment, so a
 // January date does not gain the summer hour when converted in July.
 SerialDate LocalToUniversal(SerialDate local, const TimeZone& zone = SystemZone());
-SerialDate UniversalToLocal(SerialDate universal,
-                            const TimeZone& zone = SystemZone());
+SerialDate UniversalToLocal(SerialDate universal, const TimeZone& zone = SystemZone());
 
 // The present moment in Universal Time.
 SerialDate UniversalNow();

@@ -7,22 +7,21 @@ namespace selenar {
 namespace {
 
 constexpr std::array<std::string_view, 12> kSignGenitive{
-    "Овна", "Тельца", "Близнецов", "Рака", "Льва", "Девы",
-    "Весов", "Скорпиона", "Стрельца", "Козерога", "Водолея", "Рыб"};
+    "Овна",  "Тельца",    "Близнецов", "Рака",     "Льва",    "Девы",
+    "Весов", "Скорпиона", "Стрельца",  "Козерога", "Водолея", "Рыб"};
 
 constexpr std::array<std::string_view, 12> kMonthNominative{
-    "Январь", "Февраль", "Март", "Апрель", "Май", "Июнь",
-    "Июль", "Август", "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+    "Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
+    "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
 
 constexpr std::array<std::string_view, 12> kMonthGenitive{
-    "января", "февраля", "марта", "апреля", "мая", "июня",
-    "июля", "августа", "сентября", "октября", "ноября", "декабря"};
+    "января", "февраля", "марта",    "апреля",  "мая",    "июня",
+    "июля",   "августа", "сентября", "октября", "ноября", "декабря"};
 
 constexpr int kFirstSymbolCode = 94;
 constexpr char32_t kAriesSymbol = U'\u2648';
 
-std::string_view FromTable(const std::array<std::string_view, 12>& table,
-                           int index) {
+std::string_view FromTable(const std::array<std::string_view, 12>& table, int index) {
   if (index < 1 || index > 12) return {};
   return table[index - 1];
 }
@@ -33,9 +32,7 @@ std::string_view SignGenitiveName(int sign) { return FromTable(kSignGenitive, si
 
 std::string_view MonthName(int month) { return FromTable(kMonthNominative, month); }
 
-std::string_view MonthGenitiveName(int month) {
-  return FromTable(kMonthGenitive, month);
-}
+std::string_view MonthGenitiveName(int month) { return FromTable(kMonthGenitive, month); }
 
 int ZodiacSymbolCode(int sign) { return 93 + sign; }
 

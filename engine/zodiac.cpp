@@ -28,8 +28,8 @@ double MoonLongitude(SerialDate universal) {
   const double a = std::floor(y / 100.0);
   const double b = 2 - a + std::floor(a / 4.0);
   // Julian Day minus 2400000; the Gregorian correction applies to every date.
-  const double x = std::floor(365.25 * y) + std::floor(30.6001 * (m + 1)) + b +
-                   dayWithTime - 679005.5;
+  const double x =
+      std::floor(365.25 * y) + std::floor(30.6001 * (m + 1)) + b + dayWithTime - 679005.5;
   const double t = (x - 15020.0) / 36525.0;
   const double t2 = t * t;
 
@@ -40,13 +40,13 @@ double MoonLongitude(SerialDate universal) {
   const double latitudeArgument = ReducedDegrees(11.2509 + 483202.02522 * t - 0.00321 * t2);
 
   const double mp = moonAnomaly, ms = sunAnomaly, d = elongation, f2 = latitudeArgument;
-  double longitude = meanLongitude + 6.289 * SinDegrees(mp) -
-                     1.274 * SinDegrees(mp - 2 * d) + 0.658 * SinDegrees(2 * d) +
-                     0.214 * SinDegrees(2 * mp) - 0.186 * SinDegrees(ms) -
-                     0.114 * SinDegrees(2 * f2) - 0.059 * SinDegrees(2 * mp - 2 * d) -
-                     0.057 * SinDegrees(ms + mp - 2 * d) + 0.053 * SinDegrees(mp + 2 * d) -
-                     0.046 * SinDegrees(ms - 2 * d) + 0.041 * SinDegrees(mp - ms) -
-                     0.035 * SinDegrees(d) - 0.03 * SinDegrees(mp + ms);
+  double longitude = meanLongitude + 6.289 * SinDegrees(mp) - 1.274 * SinDegrees(mp - 2 * d) +
+                     0.658 * SinDegrees(2 * d) + 0.214 * SinDegrees(2 * mp) -
+                     0.186 * SinDegrees(ms) - 0.114 * SinDegrees(2 * f2) -
+                     0.059 * SinDegrees(2 * mp - 2 * d) - 0.057 * SinDegrees(ms + mp - 2 * d) +
+                     0.053 * SinDegrees(mp + 2 * d) - 0.046 * SinDegrees(ms - 2 * d) +
+                     0.041 * SinDegrees(mp - ms) - 0.035 * SinDegrees(d) -
+                     0.03 * SinDegrees(mp + ms);
   if (longitude >= 360.0) longitude -= 360.0;
   if (longitude < 0.0) longitude += 360.0;
   return longitude;
@@ -66,8 +66,7 @@ std::string SignPositionTextOfLongitude(double longitude) {
   const double degrees = std::trunc(travelled);
   const double minutes = std::floor((travelled - degrees) * 60.0);
   return std::to_string(static_cast<int>(degrees)) + "° " +
-         std::to_string(static_cast<int>(minutes)) + "' " +
-         std::string(SignGenitiveName(sign));
+         std::to_string(static_cast<int>(minutes)) + "' " + std::string(SignGenitiveName(sign));
 }
 
 std::string SignPositionText(SerialDate universal) {

@@ -1,11 +1,11 @@
 // Runs the selenar-cli binary as a script would and checks what it prints.
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
+#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
@@ -17,17 +17,19 @@ struct CliRun {
 
 CliRun RunCli(const std::string& zone, const std::string& arguments) {
   const std::string errFile = ::testing::TempDir() + "selenar_cli_err.txt";
-  const std::string command = "TZ=" + zone + " " + SELENAR_CLI_PATH + " " + arguments +
-                              " 2>" + errFile;
+  const std::string command =
+      "TZ=" + zone + " " + SELENAR_CLI_PATH + " " + arguments + " 2>" + errFile;
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
   std::array<char, 4096> buffer{};
-  while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) run.out.append(buffer.data(), n);
+  while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe))
+    run.out.append(buffer.data(), n);
   const int status = pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   if (FILE* err = fopen(errFile.c_str(), "r")) {
-    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), err)) run.err.append(buffer.data(), n);
+    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), err))
+      run.err.append(buffer.data(), n);
     fclose(err);
   }
   return run;
@@ -40,19 +42,36 @@ nlohmann::json Json(const CliRun& run) {
 
 TEST(Cli, DayJsonHasEveryKey) {
   const auto day = Json(RunCli("UTC", "day '2000-01-06 18:14' --json"));
-  const char* keys[] = {"moment", "moment_ut", "moon_age", "lunar_day", "phase_angle",
-                        "visible_share", "visible_percent", "longitude", "sign",
-                        "sign_position", "course", "course_text", "element", "element_text",
-                        "phase_code", "phase_text", "previous_new_moon", "next_new_moon",
-                        "previous_full_moon", "next_full_moon", "day_keys", "tooltip"};
+  const char* keys[] = {"moment",
+                        "moment_ut",
+                        "moon_age",
+                        "lunar_day",
+                        "phase_angle",
+                        "visible_share",
+                        "visible_percent",
+                        "longitude",
+                        "sign",
+                        "sign_position",
+                        "course",
+                        "course_text",
+                        "element",
+                        "element_text",
+                        "phase_code",
+                        "phase_text",
+                        "previous_new_moon",
+                        "next_new_moon",
+                        "previous_full_moon",
+                        "next_full_moon",
+                        "day_keys",
+                        "tooltip"};
   EXPECT_EQ(day.size(), std::size(keys));
   for (const char* key : keys) EXPECT_TRUE(day.contains(key)) << key;
   EXPECT_EQ(day["sign"], 10);
   EXPECT_EQ(day["sign_position"], "15° 44' Козерога");
   EXPECT_EQ(day["moment"], "2000-01-06T18:14:00");
   EXPECT_EQ(day["phase_text"], "Новолуние\r\n06.01.2000 18:14:45");
-  EXPECT_EQ(day["day_keys"], (nlohmann::json{{"md", 30}, {"Zod", 10}, {"Faz", 1},
-                                             {"Qual", 3}, {"Vn", 1}}));
+  EXPECT_EQ(day["day_keys"],
+            (nlohmann::json{{"md", 30}, {"Zod", 10}, {"Faz", 1}, {"Qual", 3}, {"Vn", 1}}));
 }
 
 // Each phase takes the offset of its own date, whatever today's date is.
@@ -85,8 +104,9 @@ TEST(Cli, MonthGrid) {
 
 TEST(Cli, SearchListsMatchesInOrder) {
   const auto found =
-      Json(RunCli("UTC", "search --from '2006-01-10 12:00' --mode 3 --lunar-day 5 --to-day 7 "
-                         "--sign 1 --limit 3 --json"));
+      Json(RunCli("UTC",
+                  "search --from '2006-01-10 12:00' --mode 3 --lunar-day 5 --to-day 7 "
+                  "--sign 1 --limit 3 --json"));
   ASSERT_EQ(found["results"].size(), 3u);
   std::string previous;
   for (const auto& result : found["results"]) {

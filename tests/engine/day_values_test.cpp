@@ -26,8 +26,7 @@ TEST(DayValues, NewMoonEveningInMoscow) {
   EXPECT_EQ(v.keys.Faz, 1);
   EXPECT_EQ(v.keys.Qual, 3);
   EXPECT_EQ(v.keys.Vn, 1);
-  EXPECT_EQ(v.tooltip,
-            "30 л/д\r\nВидимость 0%\r\n15° 44' Козерога\r\nДень холода\r\nВосходящая");
+  EXPECT_EQ(v.tooltip, "30 л/д\r\nВидимость 0%\r\n15° 44' Козерога\r\nДень холода\r\nВосходящая");
 }
 
 TEST(DayValues, DescendingMoonAndPageKeys) {

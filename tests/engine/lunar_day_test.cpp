@@ -11,8 +11,8 @@ namespace {
 
 TEST(LunarDay, AgeRoundedUpAtLeastOne) {
   const std::pair<double, double> cases[] = {
-      {0.0, 1}, {0.5, 1}, {1.0, 1}, {1.0000001, 2}, {5.0, 5}, {5.01, 6},
-      {29.0, 29}, {29.2, 30}, {-0.000005, 1},
+      {0.0, 1},  {0.5, 1},   {1.0, 1},   {1.0000001, 2}, {5.0, 5},
+      {5.01, 6}, {29.0, 29}, {29.2, 30}, {-0.000005, 1},
   };
   for (const auto& [age, day] : cases) EXPECT_EQ(LunarDayNumber(age), day) << age;
 }

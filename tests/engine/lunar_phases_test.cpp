@@ -36,8 +36,8 @@ TEST(LunarPhases, CorrectionsStayWithinTheSearchMargin) {
   double largest = 0.0;
   for (int n = -23700; n <= 99000; ++n) {  // years 100 .. 9999
     for (const int phase : {kNewMoon, kFullMoon}) {
-      largest = std::max(largest, std::abs(PhaseJulianDay(n, phase) -
-                                            MeanPhaseJulianDay(n, phase)));
+      largest =
+          std::max(largest, std::abs(PhaseJulianDay(n, phase) - MeanPhaseJulianDay(n, phase)));
     }
   }
   EXPECT_LT(largest, 0.8 * kMaxPhaseCorrection);

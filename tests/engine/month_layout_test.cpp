@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/date_search.h"
 #include "engine/calendar_range.h"
+#include "engine/date_search.h"
 
 namespace selenar {
 namespace {
@@ -14,19 +14,18 @@ TEST(MonthLayout, DayOneSitsInTheCellOfItsWeekday) {
     int firstDayCell, lastDayCell;
   };
   const Case cases[] = {
-      {2010, 2, 0, 27},   // February of 28 days starting on Monday
-      {2006, 1, 6, 36},   // starts on Sunday: the sixth row is used
-      {2000, 1, 5, 35},   // Saturday, 31 days
-      {2004, 2, 6, 34},   // leap February from Sunday
+      {2010, 2, 0, 27},  // February of 28 days starting on Monday
+      {2006, 1, 6, 36},  // starts on Sunday: the sixth row is used
+      {2000, 1, 5, 35},  // Saturday, 31 days
+      {2004, 2, 6, 34},  // leap February from Sunday
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month));
     const MonthLayout layout = LayoutOfMonth(c.year, c.month);
     EXPECT_EQ(layout.FirstDayCell(), c.firstDayCell);
     for (int cell = 0; cell < kMonthCells; ++cell) {
-      const int expected = cell < c.firstDayCell || cell > c.lastDayCell
-                               ? 0
-                               : cell - c.firstDayCell + 1;
+      const int expected =
+          cell < c.firstDayCell || cell > c.lastDayCell ? 0 : cell - c.firstDayCell + 1;
       EXPECT_EQ(layout.DayOfCell(cell), expected) << cell;
     }
   }

@@ -22,10 +22,10 @@ TEST(PhaseDisk, ShadowPerAngle) {
     double terminator, limb;  // x of the middle line
   };
   const Case cases[] = {
-      {0.0f, 170.0, 0.0},       // new moon: right limb to left limb, all dark
-      {-0.0001f, 170.0, 0.0},   // half a second before new moon
-      {90.0f, 85.0, 0.0},       // left half dark
-      {270.0f, 85.0, 170.0},    // right half dark
+      {0.0f, 170.0, 0.0},      // new moon: right limb to left limb, all dark
+      {-0.0001f, 170.0, 0.0},  // half a second before new moon
+      {90.0f, 85.0, 0.0},      // left half dark
+      {270.0f, 85.0, 170.0},   // right half dark
       {363.28f, kRadius + kRadius * std::cos(3 * std::numbers::pi / 180), 0.0},  // reduced to 3
       {359.6f, kRadius + kRadius * std::cos(179.6 * std::numbers::pi / 180), 170.0},
   };

@@ -18,14 +18,14 @@ TEST(RangeSweep, EveryDayKeepsTheInvariants) {
   for (SerialDate day = FirstSelectableDate().AddMinutes(12 * 60); day <= last.AddDays(1);
        day = day.AddDays(1)) {
     const DayValues v = ComputeDayValues(day);
-    const bool ok = v.lunarDay >= 1 && v.lunarDay <= 30 && v.sign >= 1 && v.sign <= 12 &&
-                    v.previousNewMoon <= v.moment && v.moment < v.nextNewMoon &&
-                    v.previousFullMoon < v.moment && v.moment < v.nextFullMoon &&
-                    v.visiblePercent >= 0 && v.visiblePercent <= 100 &&
-                    // Day to day the lunar day advances by one (the clock change
-                    // of daylight saving can make that zero or two) or starts over.
-                    (previousDay == 0 || std::abs(v.lunarDay - previousDay - 1) <= 1 ||
-                     v.lunarDay <= 2);
+    const bool ok =
+        v.lunarDay >= 1 && v.lunarDay <= 30 && v.sign >= 1 && v.sign <= 12 &&
+        v.previousNewMoon <= v.moment && v.moment < v.nextNewMoon &&
+        v.previousFullMoon < v.moment && v.moment < v.nextFullMoon && v.visiblePercent >= 0 &&
+        v.visiblePercent <= 100 &&
+        // Day to day the lunar day advances by one (the clock change
+        // of daylight saving can make that zero or two) or starts over.
+        (previousDay == 0 || std::abs(v.lunarDay - previousDay - 1) <= 1 || v.lunarDay <= 2);
     if (!ok && ++failures <= 5) ADD_FAILURE() << "invariants broken on " << day.value;
     previousDay = static_cast<int>(v.lunarDay);
   }

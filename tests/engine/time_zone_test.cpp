@@ -45,6 +45,12 @@ TEST(TimeZone, SystemZoneGivesEachDateItsOwnOffset) {
       {"America/New_York", At(2006, 7, 15, 12), 240},
       {"Australia/Sydney", At(2006, 1, 15, 12), -660},
       {"Australia/Sydney", At(2006, 7, 15, 12), -600},
+      {":Europe/Moscow", At(1990, 1, 15, 12), -180},
+      {"Europe/Moscow", At(2012, 1, 15, 12), -240},  // permanent summer time then
+      // POSIX rules rather than zone names.
+      {"MSK-3", At(2006, 7, 15, 12), -180},
+      {"EST5EDT,M3.2.0,M11.1.0", At(2006, 1, 15, 12), 300},
+      {"EST5EDT,M3.2.0,M11.1.0", At(2006, 7, 15, 12), 240},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.zone) + " " + GeneralDateText(c.local));
@@ -57,14 +63,17 @@ TEST(TimeZone, SystemZoneGivesEachDateItsOwnOffset) {
 }
 
 TEST(TimeZone, ClockChangesTakeTheEarlierOffset) {
-  ScopedTimeZone zone("Europe/Berlin");
-  // 26 March 2006 02:30 does not exist: read with winter time, 01:30 UT.
-  ExpectSameMoment(LocalToUniversal(At(2006, 3, 26, 2, 30)), At(2006, 3, 26, 1, 30));
-  // 29 October 2006 02:30 happens twice: the first one, 00:30 UT.
-  ExpectSameMoment(LocalToUniversal(At(2006, 10, 29, 2, 30)), At(2006, 10, 29, 0, 30));
-  // Around the change everything round-trips.
-  ExpectSameMoment(LocalToUniversal(At(2006, 3, 26, 3, 30)), At(2006, 3, 26, 1, 30));
-  ExpectSameMoment(LocalToUniversal(At(2006, 10, 29, 3, 30)), At(2006, 10, 29, 2, 30));
+  for (const char* name : {"Europe/Berlin", "CET-1CEST,M3.5.0,M10.5.0/3"}) {
+    SCOPED_TRACE(name);
+    ScopedTimeZone zone(name);
+    // 26 March 2006 02:30 does not exist: read with winter time, 01:30 UT.
+    ExpectSameMoment(LocalToUniversal(At(2006, 3, 26, 2, 30)), At(2006, 3, 26, 1, 30));
+    // 29 October 2006 02:30 happens twice: the first one, 00:30 UT.
+    ExpectSameMoment(LocalToUniversal(At(2006, 10, 29, 2, 30)), At(2006, 10, 29, 0, 30));
+    // Around the change everything round-trips.
+    ExpectSameMoment(LocalToUniversal(At(2006, 3, 26, 3, 30)), At(2006, 3, 26, 1, 30));
+    ExpectSameMoment(LocalToUniversal(At(2006, 10, 29, 3, 30)), At(2006, 10, 29, 2, 30));
+  }
 }
 
 TEST(TimeZone, TimeZoneOffsetFollowsTz) {

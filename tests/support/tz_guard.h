@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/time_zone.h"
+
 namespace selenar::testing {
 
 // Sets TZ for the scope of a test and restores the previous value after it.
@@ -13,7 +15,7 @@ class ScopedTimeZone {
   explicit ScopedTimeZone(const char* zone) {
     if (const char* old = std::getenv("TZ")) previous_ = old;
     setenv("TZ", zone, 1);
-    tzset();
+    ReloadSystemTimeZone();
   }
   ~ScopedTimeZone() {
     if (previous_) {
@@ -21,7 +23,7 @@ class ScopedTimeZone {
     } else {
       unsetenv("TZ");
     }
-    tzset();
+    ReloadSystemTimeZone();
   }
   ScopedTimeZone(const ScopedTimeZone&) = delete;
   ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
