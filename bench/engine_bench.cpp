@@ -24,39 +24,30 @@ void BM_PhaseJulianDay(benchmark::State& state) {
 }
 BENCHMARK(BM_PhaseJulianDay);
 
-void BM_LocalToUniversal(benchmark::State& state) {
+// Calls the function for moments 97 minutes apart, so that every call lands
+// at another time of day and another phase.
+template <typename Function>
+void OverMoments(benchmark::State& state, Function function) {
   SerialDate t = kMoment;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(LocalToUniversal(t));
+    benchmark::DoNotOptimize(function(t));
     t = t.AddMinutes(97);
   }
+}
+
+void BM_LocalToUniversal(benchmark::State& state) {
+  OverMoments(state, [](SerialDate t) { return LocalToUniversal(t); });
 }
 BENCHMARK(BM_LocalToUniversal);
 
-void BM_MoonLongitude(benchmark::State& state) {
-  SerialDate t = kMoment;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(MoonLongitude(t));
-    t = t.AddMinutes(97);
-  }
-}
+void BM_MoonLongitude(benchmark::State& state) { OverMoments(state, MoonLongitude); }
 BENCHMARK(BM_MoonLongitude);
 
-void BM_MoonAge(benchmark::State& state) {
-  SerialDate t = kMoment;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(MoonAge(t));
-    t = t.AddMinutes(97);
-  }
-}
+void BM_MoonAge(benchmark::State& state) { OverMoments(state, MoonAge); }
 BENCHMARK(BM_MoonAge);
 
 void BM_DayValues(benchmark::State& state) {
-  SerialDate t = kMoment;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(ComputeDayValues(t));
-    t = t.AddMinutes(97);
-  }
+  OverMoments(state, [](SerialDate t) { return ComputeDayValues(t); });
 }
 BENCHMARK(BM_DayValues)->Unit(benchmark::kMicrosecond);
 

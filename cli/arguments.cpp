@@ -36,8 +36,9 @@ SerialDate ParseMoment(std::string_view text) {
   if (!IsValidDate(year, month, day) || hour > 23 || minute > 59 || second > 59) {
     throw UsageError("no such date or time: '" + input + "'");
   }
-  if (year < kFirstYear || year > kLastYear) throw UsageError(RangeMessage() + ": '" + input + "'");
-  return SerialDate::FromFields(year, month, day, hour, minute, second);
+  const SerialDate moment = SerialDate::FromFields(year, month, day, hour, minute, second);
+  if (!IsSelectableMoment(moment)) throw UsageError(RangeMessage() + ": '" + input + "'");
+  return moment;
 }
 
 YearMonth ParseYearMonth(std::string_view text) {
