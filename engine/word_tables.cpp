@@ -10,6 +10,10 @@ constexpr std::array<std::string_view, 12> kSignGenitive{
     "Овна",  "Тельца",    "Близнецов", "Рака",     "Льва",    "Девы",
     "Весов", "Скорпиона", "Стрельца",  "Козерога", "Водолея", "Рыб"};
 
+constexpr std::array<std::string_view, 12> kSignNominative{
+    "Овен", "Телец", "Близнецы", "Рак",     "Лев",     "Дева",
+    "Весы", "Скорпион", "Стрелец", "Козерог", "Водолей", "Рыбы"};
+
 constexpr std::array<std::string_view, 12> kMonthNominative{
     "Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
     "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
@@ -29,6 +33,8 @@ std::string_view FromTable(const std::array<std::string_view, 12>& table, int in
 }  // namespace
 
 std::string_view SignGenitiveName(int sign) { return FromTable(kSignGenitive, sign); }
+
+std::string_view SignName(int sign) { return FromTable(kSignNominative, sign); }
 
 std::string_view MonthName(int month) { return FromTable(kMonthNominative, month); }
 

@@ -8,6 +8,9 @@ namespace selenar {
 // Sign names in the genitive case ("Овна"); empty outside 1..12.
 std::string_view SignGenitiveName(int sign);
 
+// Sign names in the nominative case ("Овен"); empty outside 1..12.
+std::string_view SignName(int sign);
+
 // Month names in the nominative case ("Март"); empty outside 1..12.
 std::string_view MonthName(int month);
 

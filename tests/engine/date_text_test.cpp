@@ -20,5 +20,27 @@ TEST(DateText, LongDateTextUsesGenitiveMonths) {
   EXPECT_EQ(LongDateText(SerialDate::FromFields(1900, 12, 31, 13)), "31 декабря 1900");
 }
 
+TEST(DateText, GeneralDateTextReadsBack) {
+  for (const char* text : {"06.01.2000 18:14:45", "05.03.2006 7:05:09", "01.03.2006"}) {
+    const auto moment = ParseGeneralDateText(text);
+    ASSERT_TRUE(moment.has_value()) << text;
+    EXPECT_EQ(GeneralDateText(*moment), text);
+  }
+  for (const char* text : {"", "31.02.2006", "2006-03-01", "01.03.2006 25:00:00", "1.3.2006"}) {
+    EXPECT_FALSE(ParseGeneralDateText(text).has_value()) << text;
+  }
+}
+
+TEST(DateText, DtCorCutsAfterTheSeconds) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"21.01.2000 7:41:27", "21.01.2000 7:41:27"},
+      {"21.01.2000 7:41:27 extra", "21.01.2000 7:41:27"},
+      {"01.03.2006", "01.03.2006"},  // midnight: no colon
+      {"12:34", "12:34"},            // last colon among the first three characters
+      {"", ""},
+  };
+  for (const auto& [text, kept] : cases) EXPECT_EQ(DtCor(text), kept) << text;
+}
+
 }  // namespace
 }  // namespace selenar

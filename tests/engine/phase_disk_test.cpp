@@ -1,5 +1,7 @@
 #include "engine/phase_disk.h"
 
+#include "engine/ecliptic_marker.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -75,6 +77,19 @@ TEST(PhaseDisk, DrawsOnTheSurfaceAfterClearing) {
   DrawPhaseDisk(180.0f, full);
   EXPECT_EQ(full.calls.back(), "clear");
   EXPECT_EQ(full.lines, 0);
+}
+
+TEST(EclipticMarker, CentreRunsClockwiseFromTheTop) {
+  struct Case {
+    double longitude, x, y;  // the marker's centre
+  };
+  const Case cases[] = {
+      {0, 1360, 4630}, {90, 2160, 5430}, {180, 1360, 6230}, {270, 560, 5430}};
+  for (const Case& c : cases) {
+    const TwipPoint topLeft = EclipticMarkerTopLeft(c.longitude, 240, 240);
+    EXPECT_NEAR(topLeft.x + 120, c.x, 0.01) << c.longitude;
+    EXPECT_NEAR(topLeft.y + 120, c.y, 0.01) << c.longitude;
+  }
 }
 
 }  // namespace

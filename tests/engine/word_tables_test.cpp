@@ -10,6 +10,8 @@ TEST(WordTables, Names) {
   EXPECT_EQ(SignGenitiveName(12), "Рыб");
   EXPECT_EQ(SignGenitiveName(0), "");
   EXPECT_EQ(SignGenitiveName(13), "");
+  EXPECT_EQ(SignName(1), "Овен");
+  EXPECT_EQ(SignName(12), "Рыбы");
   EXPECT_EQ(MonthName(3), "Март");
   EXPECT_EQ(MonthName(0), "");
   EXPECT_EQ(MonthGenitiveName(3), "марта");
