@@ -1,5 +1,6 @@
 #include "serial_date.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -55,6 +56,12 @@ SerialDate SerialDate::AddDays(double days) const { return FromInstant(Instant()
 
 SerialDate SerialDate::AddMinutes(double minutes) const {
   return FromInstant(Instant() + minutes / 1440.0);
+}
+
+SerialDate WithYearMonth(SerialDate moment, int year, int month) {
+  const CalendarFields f = moment.Fields();
+  const int day = std::min(f.day, DaysInMonth(year, month));
+  return SerialDate::FromFields(year, month, day, f.hour, f.minute, f.second);
 }
 
 SerialDate DateOnly(SerialDate moment) {

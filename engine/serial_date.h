@@ -40,13 +40,17 @@ struct SerialDate {
   }
 };
 
+// The same time of day on another year and month; a day that the month does
+// not have becomes its last day (31 March to April gives 30 April).
+SerialDate WithYearMonth(SerialDate moment, int year, int month);
+
 // 00:00 on the calendar date of the moment.
 SerialDate DateOnly(SerialDate moment);
 
 // True when both moments fall on the same calendar date.
 bool IsSameDate(SerialDate a, SerialDate b);
 
-// Whole days from 30 December 1899 to the given Gregorian date.
+// Whole days from 30 December 1899 to the given (valid) Gregorian date.
 int DayNumberOfDate(int year, int month, int day);
 
 int DaysInMonth(int year, int month);

@@ -61,6 +61,15 @@ TEST(SerialDate, SameDateAndDateOnly) {
   EXPECT_DOUBLE_EQ(DateOnly(SerialDate{-1.25}).value, -1.0);
 }
 
+TEST(SerialDate, WithYearMonthLowersAMissingDay) {
+  const SerialDate march31 = SerialDate::FromFields(2006, 3, 31, 14, 35, 20);
+  EXPECT_EQ(WithYearMonth(march31, 2006, 4), SerialDate::FromFields(2006, 4, 30, 14, 35, 20));
+  EXPECT_EQ(WithYearMonth(march31, 2004, 2), SerialDate::FromFields(2004, 2, 29, 14, 35, 20));
+  EXPECT_EQ(WithYearMonth(SerialDate::FromFields(2004, 2, 29), 2005, 2),
+            SerialDate::FromFields(2005, 2, 28));
+  EXPECT_EQ(WithYearMonth(march31, 2007, 1), SerialDate::FromFields(2007, 1, 31, 14, 35, 20));
+}
+
 TEST(SerialDate, MonthLengthsAndValidity) {
   EXPECT_EQ(DaysInMonth(2000, 2), 29);
   EXPECT_EQ(DaysInMonth(1900, 2), 28);

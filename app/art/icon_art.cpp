@@ -1,0 +1,135 @@
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include "artwork.h"
+
+namespace selenar::art {
+
+namespace {
+
+QPixmap Blank(int size) {
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  return pixmap;
+}
+
+}  // namespace
+
+QPixmap MoonMarker(int size) {
+  QPixmap pixmap = Blank(size);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QPointF centre(size / 2.0, size / 2.0);
+  QRadialGradient glow(centre, size / 2.0);
+  glow.setColorAt(0.0, QColor(255, 255, 230));
+  glow.setColorAt(0.55, QColor(255, 245, 180));
+  glow.setColorAt(0.75, QColor(255, 220, 120, 150));
+  glow.setColorAt(1.0, QColor(255, 200, 80, 0));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(glow);
+  painter.drawEllipse(centre, size / 2.0, size / 2.0);
+  return pixmap;
+}
+
+QPixmap CourseArrow(bool ascending, int size) {
+  QPixmap pixmap = Blank(size);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const double s = size;
+  QPainterPath arrow;
+  arrow.moveTo(s * 0.5, s * 0.08);
+  arrow.lineTo(s * 0.90, s * 0.50);
+  arrow.lineTo(s * 0.64, s * 0.50);
+  arrow.lineTo(s * 0.64, s * 0.92);
+  arrow.lineTo(s * 0.36, s * 0.92);
+  arrow.lineTo(s * 0.36, s * 0.50);
+  arrow.lineTo(s * 0.10, s * 0.50);
+  arrow.closeSubpath();
+  if (!ascending) {
+    painter.translate(0, s);
+    painter.scale(1, -1);
+  }
+  painter.setPen(QPen(QColor(20, 20, 10), 1.5));
+  painter.setBrush(ascending ? QColor(120, 220, 110) : QColor(255, 160, 70));
+  painter.drawPath(arrow);
+  return pixmap;
+}
+
+QPixmap PhaseIcon(bool fullMoon, int size) {
+  QPixmap pixmap = Blank(size);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF disk(2, 2, size - 4, size - 4);
+  if (fullMoon) {
+    QRadialGradient light(disk.center() - QPointF(2, 2), size / 2.0);
+    light.setColorAt(0.0, QColor(255, 255, 240));
+    light.setColorAt(1.0, QColor(215, 210, 170));
+    painter.setPen(QPen(QColor(255, 255, 200), 1.0));
+    painter.setBrush(light);
+  } else {
+    painter.setPen(QPen(QColor(170, 180, 210), 1.2));
+    painter.setBrush(QColor(20, 30, 60));
+  }
+  painter.drawEllipse(disk);
+  return pixmap;
+}
+
+QPixmap DayArrow(bool next, int size) {
+  QPixmap pixmap = Blank(size);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const double s = size;
+  QPainterPath triangle;
+  triangle.moveTo(s * 0.30, s * 0.18);
+  triangle.lineTo(s * 0.78, s * 0.50);
+  triangle.lineTo(s * 0.30, s * 0.82);
+  triangle.closeSubpath();
+  if (!next) {
+    painter.translate(s, 0);
+    painter.scale(-1, 1);
+  }
+  painter.setPen(QPen(QColor(20, 40, 90), 1.2));
+  painter.setBrush(QColor(60, 100, 180));
+  painter.drawPath(triangle);
+  return pixmap;
+}
+
+QPixmap NowIcon(int size) {
+  QPixmap pixmap = Blank(size);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF face(1, 1, size - 2, size - 2);
+  painter.setPen(QPen(QColor(30, 60, 120), 1.2));
+  painter.setBrush(QColor(250, 250, 235));
+  painter.drawEllipse(face);
+  const QPointF centre = face.center();
+  painter.setPen(QPen(QColor(30, 60, 120), 1.4, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(centre, centre + QPointF(0, -size * 0.32));
+  painter.drawLine(centre, centre + QPointF(size * 0.24, 0));
+  return pixmap;
+}
+
+QIcon WindowIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48, 64}) {
+    QPixmap pixmap = Blank(size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(20, 32, 80));
+    painter.drawEllipse(QRectF(0, 0, s, s));
+    QPainterPath crescent;
+    crescent.addEllipse(QRectF(s * 0.18, s * 0.14, s * 0.66, s * 0.72));
+    QPainterPath bite;
+    bite.addEllipse(QRectF(s * 0.36, s * 0.08, s * 0.62, s * 0.70));
+    painter.setBrush(QColor(255, 228, 120));
+    painter.drawPath(crescent.subtracted(bite));
+    painter.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+}  // namespace selenar::art

@@ -1,0 +1,12 @@
+// Selenar: the desktop lunar calendar.
+#include <QApplication>
+
+#include "main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  selenar::MainWindow window;
+  window.show();
+  window.Now();
+  return application.exec();
+}
