@@ -5,7 +5,7 @@ JOBS ?= 2
 .PHONY: run test deps configure build bench clean
 
 run: build
-	$(BUILD_DIR)/cli/selenar-cli day now
+	$(BUILD_DIR)/app/selenar
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)

@@ -87,3 +87,5 @@ class MainWindow : public QMainWindow {
 };
 
 }  // namespace selenar
+
+Q_DECLARE_METATYPE(selenar::DayValues)
