@@ -1,13 +1,53 @@
 // Selenar: the desktop lunar calendar.
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 #include "main_window.h"
+#include "settings_store.h"
+#include "single_instance.h"
+#include "splash.h"
+
+namespace {
+
+// Shipped files: next to the program in a build tree, else <prefix>/share/selenar.
+QString ProgramDataFolder() {
+  const QDir programFolder(QCoreApplication::applicationDirPath());
+  if (programFolder.exists("data")) return programFolder.filePath("data");
+  return QDir::cleanPath(programFolder.filePath("../share/selenar"));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  selenar::MainWindow window;
-  window.mnuEcliptic_Click();  // the ecliptic option is on by default
+  QCoreApplication::setOrganizationName("Vardo_Programming");
+  QCoreApplication::setApplicationName("Selenar");
+
+  // A second start brings the first one forward and ends without a window.
+  selenar::SingleInstance instance;
+  if (!instance.Claim()) return 0;
+
+  selenar::SettingsStore store;
+  std::unique_ptr<selenar::Splash> splash;
+  if (!store.ReadBool("ToTray", false)) {
+    splash = std::make_unique<selenar::Splash>();
+    splash->show();
+    splash->raise();
+  }
+
+  // Written files go to a per-user folder: an installed program folder is read-only.
+  const QString pagePath =
+      QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+      "/Current_page.html";
+  selenar::MainWindow window(store, ProgramDataFolder(), pagePath);
+  window.SetSplash(splash.get());
+  QObject::connect(&instance, &selenar::SingleInstance::activationRequested, &window, [&window] {
+    window.showNormal();
+    window.raise();
+    window.activateWindow();
+  });
+  window.Load();
   window.show();
-  window.Now();
   return application.exec();
 }

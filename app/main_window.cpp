@@ -1,10 +1,11 @@
 #include "main_window.h"
 
 #include <QLabel>
-#include <QPainter>
+#include <QPushButton>
 
+#include "about_page.h"
 #include "art/artwork.h"
-#include "engine/lunar_phases.h"
+#include "colour_steps.h"
 #include "shadowed_text.h"
 #include "twips.h"
 
@@ -14,50 +15,82 @@ namespace {
 
 constexpr int kWindowWidth = 11580, kWindowHeight = 7920;
 
+// Until colour schemes arrive, everything derives from the system button face.
+PageColours SystemPageColours(const QPalette& palette) {
+  const QColor base = palette.color(QPalette::Button);
+  return {LightColor(base, 4, 255), LightColor(base, 1, 255), LightColor(base, 1, 0)};
+}
 
 }  // namespace
 
-MainWindow::MainWindow() {
+QString ProgramVersion() { return VersionText(1, 3, 46); }
+
+MainWindow::MainWindow(SettingsStore& store, const QString& dataFolder, const QString& pagePath)
+    : store_(store), dataFolder_(dataFolder), pagePath_(pagePath) {
   setObjectName("Form1");
-  setWindowTitle(QString("Vardo Selenar - Лунный календарь ") + kVersion);
+  setWindowTitle("Vardo Selenar - Лунный календарь " + ProgramVersion());
   setWindowIcon(art::WindowIcon());
   setFixedSize(TwipsRect(0, 0, kWindowWidth, kWindowHeight).size());
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setCentralWidget(new QWidget(this));
   centralWidget()->setFont(PanelFont(9));
 
+  const QPalette& palette = centralWidget()->palette();
+  highlights_ = new HighlightFrames(centralWidget(),
+                                    LightColor(palette.color(QPalette::Highlight), 4, 255),
+                                    palette.color(QPalette::Highlight));
   BuildTopBar();
+  BuildShellLinks();
   BuildPanel();
-
-  pageFrame_ = new QFrame(centralWidget());
-  pageFrame_->setObjectName("Shape2");
-  pageFrame_->setGeometry(TwipsRect(3000, 945, 8535, 6900));
-  pageFrame_->setFrameShape(QFrame::Box);
-  pageFrame_->setStyleSheet("#Shape2 { border: 1px solid palette(mid); background: palette(base); }");
-
-  mnuEcliptic_ = new QAction("Показывать Луну на эклиптике", this);
-  mnuEcliptic_->setObjectName("mnuEcliptic");
-  mnuEcliptic_->setCheckable(true);
-  connect(mnuEcliptic_, &QAction::triggered, this, [this] {
-    // The action has flipped its check already; the handler flips it itself.
-    mnuEcliptic_->setChecked(!mnuEcliptic_->isChecked());
-    mnuEcliptic_Click();
-  });
+  BuildPages();
+  BuildOptionsMenu();
 
   timer1_.setInterval(1000);
   connect(&timer1_, &QTimer::timeout, this, &MainWindow::RefreshNowTooltip);
   timer1_.start();
   RefreshNowTooltip();
+
+  timer2_.setInterval(500);
+  timer2_.setSingleShot(true);
+  connect(&timer2_, &QTimer::timeout, this, [this] {
+    timer2_.setProperty("tag", "f");
+    if (splash_) splash_->close();
+  });
 }
 
 void MainWindow::BuildPanel() {
+  const PageColours colours = SystemPageColours(centralWidget()->palette());
   auto* frame = new QFrame(centralWidget());
   frame->setObjectName("Shape1");
   frame->setGeometry(TwipsRect(60, 585, 2880, 7260));
-  frame->setStyleSheet("#Shape1 { border: 1px solid #808080; background: palette(base); }");
+  frame->setStyleSheet(QString("#Shape1 { border: 1px solid %1; background: %2; }")
+                           .arg(colours.border.name(), colours.page.name()));
   panel_ = new DailyPanel(frame);
   panel_->move(TwipsRect(90, 90, 0, 0).topLeft());
   connect(panel_, &DailyPanel::phaseLinkClicked, this, &MainWindow::GotoDate);
+}
+
+void MainWindow::BuildPages() {
+  const PageColours colours = SystemPageColours(centralWidget()->palette());
+  pageFrame_ = new QFrame(centralWidget());
+  pageFrame_->setObjectName("Shape2");
+  pageFrame_->setGeometry(TwipsRect(3000, 945, 8535, 6900));
+  pageFrame_->setStyleSheet(QString("#Shape2 { border: 1px solid %1; background: %2; }")
+                                .arg(colours.border.name(), colours.page.name()));
+  tabs_ = new PageTabs(centralWidget(), pageFrame_, colours);
+
+  QWidget* about = tabs_->Page(PageTabs::kAbout);
+  aboutView_ = new QTextBrowser(about);
+  aboutView_->setObjectName("WebBrowser2");
+  aboutView_->setGeometry(TwipsRect(60, 90, 8355, 6720));
+  aboutView_->setOpenLinks(false);  // the view shows local pages only
+  auto* ok = new QPushButton("Ok", about);
+  ok->setObjectName("Command2");
+  ok->setGeometry(TwipsRect(3285, 6345, 1590, 330));
+  connect(ok, &QPushButton::clicked, this, [this] { tabs_->SwitchPage(tabs_->lastTab); });
+
+  highlights_->HideOver(centralWidget());
+  for (int i = 0; i < 3; ++i) highlights_->HideOver(tabs_->Page(i));
 }
 
 void MainWindow::calculate() {

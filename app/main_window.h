@@ -3,16 +3,24 @@
 #include <QAction>
 #include <QFrame>
 #include <QMainWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "daily_panel.h"
 #include "engine/day_values.h"
+#include "highlight_frames.h"
 #include "link_label.h"
 #include "moment_pickers.h"
+#include "page_tabs.h"
+#include "settings_store.h"
+#include "window_settings.h"
 
 namespace selenar {
 
-inline constexpr const char* kVersion = "1.3.46";
+// The program's version, 1.3.46.
+QString ProgramVersion();
 
 // The main window (Form1): the top bar that selects the moment, the daily
 // panel, and the page frame on the right. It owns the selected moment and
@@ -21,7 +29,21 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  MainWindow();
+  // The settings come from the store; aboutpage.html from the data folder;
+  // the page file is written to pagePath.
+  MainWindow(SettingsStore& store, const QString& dataFolder, const QString& pagePath);
+
+  // The load handler: reads the settings, places the window, applies the
+  // options and makes the first computation for the present moment.
+  void Load();
+  // Stores the settings and deletes the page file; the window then closes.
+  void ExitMe();
+  // Shows the about page with the version put in.
+  void ShowAbout();
+  // Pops up the options menu under the "Настройки" link.
+  void ShowOptionsMenu();
+  // The splash closes half a second after the window first becomes active.
+  void SetSplash(QWidget* splash) { splash_ = splash; }
 
   // Recomputes and repaints the panel for the day picker's moment; does
   // nothing while Busy is set, while the ready marker is not "ok", or when
@@ -47,6 +69,13 @@ class MainWindow : public QMainWindow {
 
   SerialDate SelectedMoment() const { return dayPicker_->Moment(); }
   QAction* EclipticAction() const { return mnuEcliptic_; }
+  QAction* NotesAction() const { return mnuZam_; }
+  QMenu* OptionsMenu() const { return mnuOptions_; }
+  PageTabs* Tabs() const { return tabs_; }
+  HighlightFrames* Highlights() const { return highlights_; }
+  QTextBrowser* AboutView() const { return aboutView_; }
+  const WindowSettings& Settings() const { return settings_; }
+  const QString& PagePath() const { return pagePath_; }
   DailyPanel* Panel() const { return panel_; }
   MomentPicker* DayPicker() const { return dayPicker_; }
   MonthPicker* MonthPickerWidget() const { return monthPicker_; }
@@ -68,10 +97,16 @@ class MainWindow : public QMainWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildTopBar();
+  void BuildShellLinks();
   void BuildPanel();
+  void BuildPages();
+  void BuildOptionsMenu();
+  void First();
   void MoveDays(int days);
   void RefreshNowTooltip();
 
@@ -82,8 +117,21 @@ class MainWindow : public QMainWindow {
   LinkLabel* nowLink_;
   DailyPanel* panel_;
   QFrame* pageFrame_;
+  PageTabs* tabs_;
+  HighlightFrames* highlights_;
+  QTextBrowser* aboutView_;
+  QMenu* mnuOptions_;
+  QAction* mnuZam_;
   QAction* mnuEcliptic_;
   QTimer timer1_;
+  QTimer timer2_;  // closes the splash
+  QPointer<QWidget> splash_;
+
+  SettingsStore& store_;
+  WindowSettings settings_;
+  QString dataFolder_;
+  QString pagePath_;
+  bool exited_ = false;
 };
 
 }  // namespace selenar

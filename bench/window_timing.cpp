@@ -2,6 +2,7 @@
 // one calculate for a new moment including the repaint of the panel. Budgets
 // on the 2-core reference machine (Xvfb): 300 ms and 2 ms.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
@@ -48,7 +49,9 @@ class FirstPaint : public QObject {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  selenar::MainWindow window;
+  QTemporaryDir folder;
+  selenar::SettingsStore store(folder.filePath("settings.ini"));
+  selenar::MainWindow window(store, folder.path(), folder.filePath("Current_page.html"));
   double firstPaintMilliseconds = 0;
   FirstPaint firstPaint([&] {
     firstPaintMilliseconds = firstPaint.milliseconds;
@@ -70,7 +73,7 @@ int main(int argc, char** argv) {
     application.quit();
   });
   window.Panel()->installEventFilter(&firstPaint);
+  window.Load();
   window.show();
-  window.Now();
   return application.exec();
 }

@@ -29,6 +29,10 @@ QPixmap CourseArrow(bool ascending, int size);
 QPixmap PhaseIcon(bool fullMoon, int size);
 QPixmap DayArrow(bool next, int size);
 QPixmap NowIcon(int size);
+QPixmap PageIcon(int size);
+QPixmap CalendarIcon(int size);
+QPixmap SettingsIcon(int size);
+QPixmap AboutIcon(int size);
 QIcon WindowIcon();
 
 }  // namespace selenar::art

@@ -1,6 +1,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cmath>
+#include <numbers>
 
 #include "artwork.h"
 
@@ -107,6 +109,76 @@ QPixmap NowIcon(int size) {
   painter.setPen(QPen(QColor(30, 60, 120), 1.4, Qt::SolidLine, Qt::RoundCap));
   painter.drawLine(centre, centre + QPointF(0, -size * 0.32));
   painter.drawLine(centre, centre + QPointF(size * 0.24, 0));
+  return pixmap;
+}
+
+QPixmap PageIcon(int size) {
+  QPixmap pixmap = Blank(size);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const double s = size;
+  painter.setPen(QPen(QColor(60, 70, 100), 1.0));
+  painter.setBrush(QColor(255, 255, 250));
+  painter.drawRect(QRectF(s * 0.18, s * 0.08, s * 0.64, s * 0.84));
+  painter.setPen(QPen(QColor(90, 110, 160), 1.0));
+  for (int line = 0; line < 4; ++line) {
+    const double y = s * (0.28 + 0.16 * line);
+    painter.drawLine(QPointF(s * 0.28, y), QPointF(s * 0.72, y));
+  }
+  return pixmap;
+}
+
+QPixmap CalendarIcon(int size) {
+  QPixmap pixmap = Blank(size);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const double s = size;
+  painter.setPen(QPen(QColor(60, 70, 100), 1.0));
+  painter.setBrush(QColor(255, 255, 250));
+  painter.drawRect(QRectF(s * 0.08, s * 0.16, s * 0.84, s * 0.76));
+  painter.setBrush(QColor(200, 60, 60));
+  painter.drawRect(QRectF(s * 0.08, s * 0.16, s * 0.84, s * 0.2));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(90, 110, 160));
+  for (int row = 0; row < 2; ++row) {
+    for (int column = 0; column < 3; ++column) {
+      painter.drawRect(QRectF(s * (0.2 + 0.22 * column), s * (0.48 + 0.2 * row), s * 0.14,
+                              s * 0.12));
+    }
+  }
+  return pixmap;
+}
+
+QPixmap SettingsIcon(int size) {
+  QPixmap pixmap = Blank(size);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QPointF centre(size / 2.0, size / 2.0);
+  painter.setPen(QPen(QColor(60, 70, 100), size * 0.16, Qt::SolidLine, Qt::RoundCap));
+  for (int tooth = 0; tooth < 8; ++tooth) {
+    const double angle = tooth * std::numbers::pi / 4;
+    const QPointF direction(std::cos(angle), std::sin(angle));
+    painter.drawLine(centre + direction * size * 0.28, centre + direction * size * 0.42);
+  }
+  painter.setPen(QPen(QColor(60, 70, 100), size * 0.12));
+  painter.setBrush(QColor(200, 205, 220));
+  painter.drawEllipse(centre, size * 0.26, size * 0.26);
+  return pixmap;
+}
+
+QPixmap AboutIcon(int size) {
+  QPixmap pixmap = Blank(size);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(50, 100, 190));
+  painter.drawEllipse(QRectF(1, 1, size - 2, size - 2));
+  QFont font("DejaVu Sans");
+  font.setPixelSize(int(size * 0.72));
+  font.setBold(true);
+  painter.setFont(font);
+  painter.setPen(Qt::white);
+  painter.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, "i");
   return pixmap;
 }
 

@@ -2,6 +2,7 @@
 // navigation of the top bar, in Moscow time.
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <set>
 
@@ -34,6 +35,8 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private:
+  std::unique_ptr<QTemporaryDir> folder;
+  std::unique_ptr<SettingsStore> store;
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<QSignalSpy> computed;
 
@@ -45,7 +48,10 @@ class MainWindowTest : public QObject {
 
  private slots:
   void init() {
-    window = std::make_unique<MainWindow>();
+    folder = std::make_unique<QTemporaryDir>();
+    store = std::make_unique<SettingsStore>(folder->filePath("settings.ini"));
+    window = std::make_unique<MainWindow>(*store, SELENAR_DATA_DIR,
+                                          folder->filePath("Current_page.html"));
     computed = std::make_unique<QSignalSpy>(window.get(), &MainWindow::dayCalculated);
     window->show();
   }
