@@ -82,7 +82,8 @@ void MainWindow::BuildPages() {
   QWidget* about = tabs_->Page(PageTabs::kAbout);
   aboutView_ = new QTextBrowser(about);
   aboutView_->setObjectName("WebBrowser2");
-  aboutView_->setGeometry(TwipsRect(60, 90, 8355, 6720));
+  // The view ends above the "Ok" button rather than running under it.
+  aboutView_->setGeometry(TwipsRect(60, 90, 8355, 6165));
   aboutView_->setOpenLinks(false);  // the view shows local pages only
   auto* ok = new QPushButton("Ok", about);
   ok->setObjectName("Command2");
