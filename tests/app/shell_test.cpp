@@ -175,6 +175,31 @@ class ShellTest : public QObject {
     QVERIFY(!QFile::exists(window->PagePath()));
   }
 
+  void unwritableStoreLeavesTheProgramRunning() {
+    QFile blocker(folder.filePath("not-a-folder"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SettingsStore store(folder.filePath("not-a-folder/settings.ini"));
+    auto window = MakeWindow(store);
+    window->Load();
+    window->ShowAbout();
+    window->ExitMe();
+    QVERIFY(!store.Sync());
+    QVERIFY(!QFile::exists(window->PagePath()));  // the other steps still ran
+  }
+
+  void splashClosesAfterTheFirstActivation() {
+    SettingsStore store(StoreFile());
+    auto window = MakeWindow(store);
+    QWidget splash;
+    splash.show();
+    window->SetSplash(&splash);
+    window->Load();
+    window->show();
+    window->activateWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 3000);
+  }
+
   void pageSwitching() {
     SettingsStore store(StoreFile());
     auto window = MakeWindow(store);
