@@ -46,19 +46,19 @@ DailyPanel::DailyPanel(QWidget* parent)
   phase_->move(phaseRect.topLeft());
 
   const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
-  dayCaption_ = std::make_unique<ShadowedText>(phase_, "Label9", TwipsRect(-15, 690, 2580, 255),
-                                               "Label8", TwipsRect(0, 705, 2580, 255),
-                                               PanelFont(9.75, true), centred);
+  dayCaption_ =
+      std::make_unique<ShadowedText>(phase_, "Label9", TwipsRect(-15, 690, 2580, 255), "Label8",
+                                     TwipsRect(0, 705, 2580, 255), PanelFont(9.75, true), centred);
   dayCaption_->SetText("Лунный день:");
-  lunarDay_ = std::make_unique<ShadowedText>(phase_, "Label6", TwipsRect(-75, 930, 2685, 525),
-                                             "Label5", TwipsRect(-75, 960, 2700, 540),
-                                             PanelFont(18, true), centred);
+  lunarDay_ =
+      std::make_unique<ShadowedText>(phase_, "Label6", TwipsRect(-75, 930, 2685, 525), "Label5",
+                                     TwipsRect(-75, 960, 2700, 540), PanelFont(18, true), centred);
   visibility_ = std::make_unique<ShadowedText>(phase_, "Label73", TwipsRect(90, 1485, 2370, 240),
                                                "Label72", TwipsRect(105, 1500, 2370, 240),
                                                PanelFont(8.25, true), centred);
-  phaseText_ = std::make_unique<ShadowedText>(phase_, "Label13", TwipsRect(45, 1785, 2445, 780),
-                                              "Label14", TwipsRect(60, 1800, 2445, 780),
-                                              PanelFont(9.75), centred);
+  phaseText_ =
+      std::make_unique<ShadowedText>(phase_, "Label13", TwipsRect(45, 1785, 2445, 780), "Label14",
+                                     TwipsRect(60, 1800, 2445, 780), PanelFont(9.75), centred);
 
   Picture(this, "Image1", TwipsRect(270, 2805, 330, 330), art::PhaseIcon(false, Px(330)),
           "Новолуние");
@@ -97,13 +97,13 @@ DailyPanel::DailyPanel(QWidget* parent)
                         art::CourseArrow(false, Px(480)), "Нисходящая Луна");
   ascending_->hide();
   descending_->hide();
-  element_ = std::make_unique<ShadowedText>(this, "Label23", TwipsRect(600, 6735, 1560, 255),
-                                            "Label22", TwipsRect(615, 6750, 1560, 255),
-                                            PanelFont(9.75), centred);
+  element_ =
+      std::make_unique<ShadowedText>(this, "Label23", TwipsRect(600, 6735, 1560, 255), "Label22",
+                                     TwipsRect(615, 6750, 1560, 255), PanelFont(9.75), centred);
   element_->Yellow()->setToolTip("Качество дня");
-  glyph_ = std::make_unique<ShadowedText>(this, "Label4", TwipsRect(2220, 6420, 375, 585),
-                                          "Label7", TwipsRect(2265, 6450, 375, 585),
-                                          PanelFont(24, true), Qt::AlignRight | Qt::AlignTop);
+  glyph_ = std::make_unique<ShadowedText>(this, "Label4", TwipsRect(2220, 6420, 375, 585), "Label7",
+                                          TwipsRect(2265, 6450, 375, 585), PanelFont(24, true),
+                                          Qt::AlignRight | Qt::AlignTop);
 }
 
 void DailyPanel::ShowValues(const DayValues& values, bool eclipticShown) {
@@ -126,8 +126,8 @@ void DailyPanel::ShowValues(const DayValues& values, bool eclipticShown) {
   SignGlyph(values.sign, glyph_->Black());
   glyph_->Yellow()->setToolTip(position_->Black()->text());
 
-  const SerialDate phases[] = {values.previousNewMoon, values.nextNewMoon,
-                               values.previousFullMoon, values.nextFullMoon};
+  const SerialDate phases[] = {values.previousNewMoon, values.nextNewMoon, values.previousFullMoon,
+                               values.nextFullMoon};
   for (std::size_t i = 0; i < links_.size(); ++i) {
     links_[i]->setText(FromUtf8(GeneralDateText(phases[i])));
   }

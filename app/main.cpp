@@ -38,8 +38,7 @@ int main(int argc, char** argv) {
 
   // Written files go to a per-user folder: an installed program folder is read-only.
   const QString pagePath =
-      QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-      "/Current_page.html";
+      QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/Current_page.html";
   selenar::MainWindow window(store, ProgramDataFolder(), pagePath);
   window.SetSplash(splash.get());
   QObject::connect(&instance, &selenar::SingleInstance::activationRequested, &window, [&window] {

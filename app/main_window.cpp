@@ -36,9 +36,9 @@ MainWindow::MainWindow(SettingsStore& store, const QString& dataFolder, const QS
   centralWidget()->setFont(PanelFont(9));
 
   const QPalette& palette = centralWidget()->palette();
-  highlights_ = new HighlightFrames(centralWidget(),
-                                    LightColor(palette.color(QPalette::Highlight), 4, 255),
-                                    palette.color(QPalette::Highlight));
+  highlights_ =
+      new HighlightFrames(centralWidget(), LightColor(palette.color(QPalette::Highlight), 4, 255),
+                          palette.color(QPalette::Highlight));
   BuildTopBar();
   BuildShellLinks();
   BuildPanel();

@@ -83,8 +83,8 @@ void MainWindow::DayChanged() { calculate(); }
 
 void MainWindow::MonthChanged() {
   const CalendarFields day = dayPicker_->Moment().Fields();
-  dayPicker_->SetMoment(WithYearMonth(dayPicker_->Moment(), day.year,
-                                      monthPicker_->Moment().Fields().month));
+  dayPicker_->SetMoment(
+      WithYearMonth(dayPicker_->Moment(), day.year, monthPicker_->Moment().Fields().month));
   calculate();
 }
 

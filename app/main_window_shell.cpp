@@ -51,13 +51,13 @@ LinkLabel* TopBarLink(QWidget* bar, const QString& name, QRect area, QRect iconP
 
 void MainWindow::BuildShellLinks() {
   QWidget* bar = centralWidget();
-  auto* settingsLink = TopBarLink(bar, "Label20", TwipsRect(7155, 150, 1290, 270),
-                                  TwipsRect(7155, 165, 240, 240), art::SettingsIcon(Px(240)),
-                                  TwipsRect(7455, 180, 0, 0).topLeft(), "Настройки ▾");
+  auto* settingsLink =
+      TopBarLink(bar, "Label20", TwipsRect(7155, 150, 1290, 270), TwipsRect(7155, 165, 240, 240),
+                 art::SettingsIcon(Px(240)), TwipsRect(7455, 180, 0, 0).topLeft(), "Настройки ▾");
   connect(settingsLink, &LinkLabel::pressed, this, &MainWindow::ShowOptionsMenu);
-  auto* aboutLink = TopBarLink(bar, "Label18", TwipsRect(10200, 150, 1275, 270),
-                               TwipsRect(10230, 165, 240, 240), art::AboutIcon(Px(240)),
-                               TwipsRect(10470, 180, 0, 0).topLeft(), " О программе");
+  auto* aboutLink =
+      TopBarLink(bar, "Label18", TwipsRect(10200, 150, 1275, 270), TwipsRect(10230, 165, 240, 240),
+                 art::AboutIcon(Px(240)), TwipsRect(10470, 180, 0, 0).topLeft(), " О программе");
   connect(aboutLink, &LinkLabel::pressed, this, &MainWindow::ShowAbout);
 
   for (const char* name : {"Image20", "Image21", "Label17", "Label20", "Label18"}) {

@@ -17,8 +17,8 @@ QDateTime ToPickerValue(SerialDate moment) {
 SerialDate FromPickerValue(const QDateTime& value) {
   const QDate date = value.date();
   const QTime time = value.time();
-  return SerialDate::FromFields(date.year(), date.month(), date.day(), time.hour(),
-                                time.minute(), time.second());
+  return SerialDate::FromFields(date.year(), date.month(), date.day(), time.hour(), time.minute(),
+                                time.second());
 }
 
 MomentPicker::MomentPicker(QWidget* parent, const QString& name, const QString& format)

@@ -23,9 +23,8 @@ SingleInstance::SingleInstance(const QString& folder) {
   QDir().mkpath(place);
   lockPath_ = QDir(place).filePath("selenar.lock");
   // Socket names are short; the folder's hash keeps users and test folders apart.
-  serverName_ = "selenar-" + QCryptographicHash::hash(place.toUtf8(), QCryptographicHash::Sha1)
-                                 .toHex()
-                                 .left(16);
+  serverName_ = "selenar-" +
+                QCryptographicHash::hash(place.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
 }
 
 SingleInstance::~SingleInstance() = default;

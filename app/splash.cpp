@@ -13,7 +13,8 @@
 
 namespace selenar {
 
-Splash::Splash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+Splash::Splash()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setObjectName("Splash");
   setFixedSize(TwipsRect(0, 0, 6765, 2775).size());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

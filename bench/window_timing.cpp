@@ -1,16 +1,17 @@
 // Times the main window: from process start to the first painted panel, and
 // one calculate for a new moment including the repaint of the panel. Budgets
 // on the 2-core reference machine (Xvfb): 300 ms and 2 ms.
+#include <unistd.h>
+
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
-#include <functional>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <string>
-#include <unistd.h>
 
 #include "main_window.h"
 

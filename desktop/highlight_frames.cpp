@@ -20,8 +20,8 @@ HighlightFrames::HighlightFrames(QWidget* window, const QColor& fill, const QCol
     auto* frame = new QFrame(window);
     frame->setObjectName(QString("Shape4_%1").arg(i));
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-    frame->setStyleSheet(QString("background: %1; border: 1px solid %2;")
-                             .arg(fill.name(), border.name()));
+    frame->setStyleSheet(
+        QString("background: %1; border: 1px solid %2;").arg(fill.name(), border.name()));
     frame->resize(Px(300), Px(300));
     frames_[i] = frame;
   }

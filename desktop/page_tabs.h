@@ -51,7 +51,7 @@ class PageTabs : public QObject {
   int lastTab = kDescription;
 
  signals:
-  void switching();     // before anything changes: the balloon closes
+  void switching();      // before anything changes: the balloon closes
   void calendarShown();  // the month grid is redrawn
 
  private:

@@ -15,8 +15,10 @@ constexpr const char* kPlaceholder = "X.X.XX";
 }  // namespace
 
 QString VersionText(int major, int minor, int revision) {
-  return QString("%1.%2.%3").arg(major).arg(minor).arg(
-      QString::fromStdString(PadNumber(revision, 2)));
+  return QString("%1.%2.%3")
+      .arg(major)
+      .arg(minor)
+      .arg(QString::fromStdString(PadNumber(revision, 2)));
 }
 
 QByteArray AboutPageText(QByteArray source, const QString& version) {

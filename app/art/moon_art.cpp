@@ -78,7 +78,8 @@ QImage FullMoon(const QImage& background) {
   painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
   Speckles random;
   for (int i = 0; i < 140; ++i) {
-    const double angle = random.Next() * 2 * std::numbers::pi, distance = std::sqrt(random.Next()) * 0.95;
+    const double angle = random.Next() * 2 * std::numbers::pi,
+                 distance = std::sqrt(random.Next()) * 0.95;
     const QPointF centre(r + r * distance * std::cos(angle), r + r * distance * std::sin(angle));
     const double radius = 0.6 + random.Next() * random.Next() * 3.5;
     const bool bright = random.Next() < 0.45;

@@ -1,5 +1,7 @@
 // The main window under the offscreen platform: the daily panel and the
 // navigation of the top bar, in Moscow time.
+#include "main_window.h"
+
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -9,7 +11,6 @@
 #include "engine/date_text.h"
 #include "engine/ecliptic_marker.h"
 #include "engine/zodiac.h"
-#include "main_window.h"
 #include "twips.h"
 
 using namespace selenar;

@@ -100,12 +100,12 @@ class ShellTest : public QObject {
   }
 
   void garbageInEveryKeyGivesTheDefaults() {
-    for (const char* key : {"Top", "Left", "Zam", "Ecliptic", "CustomColor", "ColorValue",
-                            "Color", "FontSize", "ToTray", "Category"}) {
+    for (const char* key : {"Top", "Left", "Zam", "Ecliptic", "CustomColor", "ColorValue", "Color",
+                            "FontSize", "ToTray", "Category"}) {
       WriteRaw(key, "x7!");
     }
-    WriteRaw("Color", "12");      // no such scheme
-    WriteRaw("FontSize", "-3");   // no such size
+    WriteRaw("Color", "12");     // no such scheme
+    WriteRaw("FontSize", "-3");  // no such size
     SettingsStore store(StoreFile());
     const WindowSettings s = ReadWindowSettings(store);
     QVERIFY(!s.top && !s.left);
@@ -266,8 +266,8 @@ class ShellTest : public QObject {
     environment.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     QDir().mkpath(home.filePath("runtime"));
-    QFile::setPermissions(home.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner |
-                                                        QFile::ExeOwner);
+    QFile::setPermissions(home.filePath("runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const auto start = [&environment] {
       auto process = std::make_unique<QProcess>();
       process->setProcessEnvironment(environment);
