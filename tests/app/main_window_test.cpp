@@ -102,6 +102,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(Text(window.get(), "Label12"), FromUtf8(GeneralDateText(v.previousFullMoon)));
     QCOMPARE(Text(window.get(), "Label11"), FromUtf8(GeneralDateText(v.nextFullMoon)));
     QCOMPARE(window->findChild<QLabel*>("Label4")->toolTip(), FromUtf8(v.signPosition));
+    QCOMPARE(window->Panel()->Phase()->ShadowLineCount(), 181);
     const auto values = computed->last().at(0).value<DayValues>();
     QCOMPARE(values.tooltip, v.tooltip);
   }
