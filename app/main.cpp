@@ -46,6 +46,9 @@ int main(int argc, char** argv) {
     window.raise();
     window.activateWindow();
   });
+  // However the event loop ends, the settings are stored once.
+  QObject::connect(&application, &QCoreApplication::aboutToQuit, &window,
+                   &selenar::MainWindow::ExitMe);
   window.Load();
   window.show();
   return application.exec();

@@ -63,11 +63,15 @@ QImage FullMoon(const QImage& background) {
       if (d2 > 1.0) continue;
       double shade = 0.0;
       for (const Mare& mare : kMaria) {
-        const double du = (u - mare.x) / mare.rx, dv = (v - mare.y) / mare.ry;
-        shade = std::max(shade, mare.darkness * (1.0 - Smooth(0.55, 1.0, du * du + dv * dv)));
+        // Drawn a little wider than listed, so that neighbouring maria join.
+        const double du = (u - mare.x) / (1.2 * mare.rx), dv = (v - mare.y) / (1.2 * mare.ry);
+        shade = std::max(shade, mare.darkness * (1.0 - Smooth(0.3, 1.0, du * du + dv * dv)));
       }
-      const double limb = 0.72 + 0.28 * std::sqrt(1.0 - d2);
-      const double light = (0.86 - 0.36 * shade) * limb;
+      // A fine grain so that the highlands do not look painted flat.
+      const unsigned hash = (unsigned(px) * 73856093u) ^ (unsigned(py) * 19349663u);
+      const double grain = ((hash >> 7) % 1000) / 1000.0 - 0.5;
+      const double limb = 0.70 + 0.30 * std::sqrt(1.0 - d2);
+      const double light = (0.88 - 0.34 * shade + 0.035 * grain) * limb;
       const int grey = int(std::clamp(light * 255.0, 0.0, 255.0));
       const int alpha = int(255 * (1.0 - Smooth(0.985, 1.0, std::sqrt(d2))));
       disk.setPixel(px, py, qRgba(grey, grey, std::max(0, grey - 6), alpha));
@@ -77,15 +81,17 @@ QImage FullMoon(const QImage& background) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
   Speckles random;
-  for (int i = 0; i < 140; ++i) {
-    const double angle = random.Next() * 2 * std::numbers::pi,
-                 distance = std::sqrt(random.Next()) * 0.95;
+  // Craters: a bright rim toward the Sun and a faint shadow inside.
+  painter.setPen(Qt::NoPen);
+  for (int i = 0; i < 90; ++i) {
+    const double angle = random.Next() * 2 * std::numbers::pi;
+    const double distance = std::sqrt(random.Next()) * 0.92;
     const QPointF centre(r + r * distance * std::cos(angle), r + r * distance * std::sin(angle));
-    const double radius = 0.6 + random.Next() * random.Next() * 3.5;
-    const bool bright = random.Next() < 0.45;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(bright ? QColor(255, 255, 250, 40) : QColor(40, 40, 45, 45));
-    painter.drawEllipse(centre, radius, radius);
+    const double radius = 0.8 + random.Next() * random.Next() * 2.6;
+    painter.setBrush(QColor(255, 255, 250, 34));
+    painter.drawEllipse(centre + QPointF(-0.5, -0.5), radius, radius);
+    painter.setBrush(QColor(60, 60, 64, 26));
+    painter.drawEllipse(centre + QPointF(0.4, 0.4), radius * 0.75, radius * 0.75);
   }
   // Tycho and its rays in the southern highlands.
   const QPointF tycho(r - 0.12 * r, r + 0.72 * r);
