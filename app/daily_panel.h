@@ -33,7 +33,6 @@ class DailyPanel : public QWidget {
   const QString& SignPictureCache() const { return signPictureCache_; }
   int SignPicturePaints() const { return signPicturePaints_; }
   PhasePicture* Phase() const { return phase_; }
-  LinkLabel* PhaseLink(int index) const { return links_[std::size_t(index)]; }
 
  signals:
   // A new or full moon link was clicked; the text is the moment it shows.

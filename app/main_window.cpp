@@ -53,7 +53,7 @@ MainWindow::MainWindow(SettingsStore& store, const QString& dataFolder, const QS
   timer2_.setInterval(500);
   timer2_.setSingleShot(true);
   connect(&timer2_, &QTimer::timeout, this, [this] {
-    timer2_.setProperty("tag", "f");
+    splashTimerFired_ = true;
     if (splash_) splash_->close();
   });
 }

@@ -23,8 +23,9 @@ namespace selenar {
 QString ProgramVersion();
 
 // The main window (Form1): the top bar that selects the moment, the daily
-// panel, and the page frame on the right. It owns the selected moment and
-// the guards that keep computations out while the pickers disagree.
+// panel, and the three pages with their tabs on the right. It owns the
+// selected moment and the guards that keep computations out while the
+// pickers disagree.
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
@@ -74,10 +75,8 @@ class MainWindow : public QMainWindow {
   PageTabs* Tabs() const { return tabs_; }
   HighlightFrames* Highlights() const { return highlights_; }
   QTextBrowser* AboutView() const { return aboutView_; }
-  const WindowSettings& Settings() const { return settings_; }
   const QString& PagePath() const { return pagePath_; }
   DailyPanel* Panel() const { return panel_; }
-  MomentPicker* DayPicker() const { return dayPicker_; }
   MonthPicker* MonthPickerWidget() const { return monthPicker_; }
   MomentPicker* YearPicker() const { return yearPicker_; }
   MomentPicker* TimePicker() const { return timePicker_; }
@@ -125,6 +124,7 @@ class MainWindow : public QMainWindow {
   QAction* mnuEcliptic_;
   QTimer timer1_;
   QTimer timer2_;  // closes the splash
+  bool splashTimerFired_ = false;
   QPointer<QWidget> splash_;
 
   SettingsStore& store_;

@@ -111,7 +111,7 @@ void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
   calculate();
-  if (timer2_.property("tag").toString() != "f" && !timer2_.isActive()) timer2_.start();
+  if (!splashTimerFired_ && !timer2_.isActive()) timer2_.start();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -92,6 +92,8 @@ SystemTimeZone::SystemTimeZone() : zone_(std::make_unique<const Zone>()) {}
 
 SystemTimeZone::~SystemTimeZone() = default;
 
+void SystemTimeZone::Reload() { zone_ = std::make_unique<const Zone>(); }
+
 int SystemTimeZone::OffsetAtUniversal(SerialDate universal) const {
   if (!std::isfinite(universal.value)) return 0;
   return zone_->OffsetAtUniversal(universal);
@@ -105,21 +107,18 @@ int SystemTimeZone::OffsetAtLocal(SerialDate local) const {
 
 namespace {
 
-std::unique_ptr<SystemTimeZone>& LoadedSystemZone() {
-  static std::unique_ptr<SystemTimeZone> zone = std::make_unique<SystemTimeZone>();
+SystemTimeZone& LoadedSystemZone() {
+  static SystemTimeZone zone;
   return zone;
 }
 
 }  // namespace
 
-const TimeZone& SystemZone() { return *LoadedSystemZone(); }
+const TimeZone& SystemZone() { return LoadedSystemZone(); }
 
-void ReloadSystemTimeZone() { LoadedSystemZone() = std::make_unique<SystemTimeZone>(); }
+void ReloadSystemTimeZone() { LoadedSystemZone().Reload(); }
 
-int TimeZoneOffset() {
-  ReloadSystemTimeZone();
-  return SystemZone().OffsetAtUniversal(UniversalNow());
-}
+int TimeZoneOffset() { return SystemZone().OffsetAtUniversal(UniversalNow()); }
 
 SerialDate LocalToUniversal(SerialDate local, const TimeZone& zone) {
   return local.AddMinutes(zone.OffsetAtLocal(local));

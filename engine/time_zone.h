@@ -27,6 +27,9 @@ class SystemTimeZone final : public TimeZone {
  public:
   SystemTimeZone();
   ~SystemTimeZone() override;
+
+  // Loads the zone again, for a changed TZ or system zone.
+  void Reload();
   int OffsetAtUniversal(SerialDate universal) const override;
   int OffsetAtLocal(SerialDate local) const override;
 
@@ -50,7 +53,7 @@ class FixedTimeZone final : public TimeZone {
 const TimeZone& SystemZone();
 void ReloadSystemTimeZone();
 
-// The system offset in force at the present moment, after a reload.
+// The system offset in force at the present moment.
 int TimeZoneOffset();
 
 // Each conversion uses the offset in force at the converted moment, so a
