@@ -21,4 +21,18 @@ class LinkLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// Where a top-bar link's parts go: the click area, the icon and the caption.
+struct TopBarLinkPlace {
+  QRect area;
+  QRect icon;
+  QPoint caption;
+};
+
+// A transparent click area over an icon and a caption. A caption wider than
+// its place (DejaVu Sans runs wider than the original face) widens the area,
+// and the group moves left when it would pass the window's edge.
+LinkLabel* TopBarLink(QWidget* bar, const QString& name, const TopBarLinkPlace& place,
+                      const QPixmap& icon, const QString& caption, const QString& iconName = {},
+                      const QString& captionName = {});
+
 }  // namespace selenar

@@ -13,8 +13,6 @@ namespace selenar {
 
 namespace {
 
-constexpr int kWindowWidth = 11580, kWindowHeight = 7920;
-
 // Until colour schemes arrive, everything derives from the system button face.
 PageColours SystemPageColours(const QPalette& palette) {
   const QColor base = palette.color(QPalette::Button);

@@ -19,6 +19,9 @@
 
 namespace selenar {
 
+// The main window's fixed size in twips.
+inline constexpr int kWindowWidth = 11580, kWindowHeight = 7920;
+
 // The program's version, 1.3.46.
 QString ProgramVersion();
 

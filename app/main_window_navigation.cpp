@@ -62,20 +62,10 @@ void MainWindow::BuildTopBar() {
     line->setStyleSheet("background: #808080;");
   }
 
-  auto* nowIcon = new QLabel(bar);
-  nowIcon->setObjectName("Image7");
-  nowIcon->setGeometry(TwipsRect(6120, 165, 240, 240));
-  nowIcon->setPixmap(art::NowIcon(Px(240)));
-  auto* nowCaption = new QLabel("Сейчас", bar);
-  nowCaption->setObjectName("Label16");
-  nowCaption->move(TwipsRect(6375, 180, 0, 0).topLeft());
-  nowCaption->adjustSize();
-  // The transparent click area lies over the icon and the caption.
-  nowLink_ = new LinkLabel(bar);
-  nowLink_->setObjectName("Label17");
-  nowLink_->setGeometry(TwipsRect(6105, 150, 885, 270));
-  nowLink_->setCursor(Qt::PointingHandCursor);
-  nowLink_->raise();
+  nowLink_ = TopBarLink(bar, "Label17",
+                        {TwipsRect(6105, 150, 885, 270), TwipsRect(6120, 165, 240, 240),
+                         TwipsRect(6375, 180, 0, 0).topLeft()},
+                        art::NowIcon(Px(240)), "Сейчас", "Image7", "Label16");
   connect(nowLink_, &LinkLabel::pressed, this, &MainWindow::Now);
 }
 

@@ -16,48 +16,17 @@
 
 namespace selenar {
 
-namespace {
-
-constexpr int kWindowWidth = 11580, kWindowHeight = 7920;
-
-// A transparent click area over an icon and a caption. A caption wider than
-// its place (DejaVu Sans runs wider than the original face) widens the area,
-// and the group moves left when it would pass the window's edge.
-LinkLabel* TopBarLink(QWidget* bar, const QString& name, QRect area, QRect iconPlace,
-                      const QPixmap& icon, QPoint captionPlace, const QString& caption) {
-  auto* iconLabel = new QLabel(bar);
-  iconLabel->setGeometry(iconPlace);
-  iconLabel->setPixmap(icon);
-  auto* captionLabel = new QLabel(caption, bar);
-  captionLabel->move(captionPlace);
-  captionLabel->adjustSize();
-  area.setRight(std::max(area.right(), captionLabel->geometry().right() + 2));
-  const int overflow = area.right() - (bar->window()->width() - Px(60));
-  if (overflow > 0) {
-    for (QWidget* part : {static_cast<QWidget*>(iconLabel), static_cast<QWidget*>(captionLabel)}) {
-      part->move(part->pos() - QPoint(overflow, 0));
-    }
-    area.translate(-overflow, 0);
-  }
-  auto* link = new LinkLabel(bar);
-  link->setObjectName(name);
-  link->setGeometry(area);
-  link->setCursor(Qt::PointingHandCursor);
-  link->raise();
-  return link;
-}
-
-}  // namespace
-
 void MainWindow::BuildShellLinks() {
   QWidget* bar = centralWidget();
-  auto* settingsLink =
-      TopBarLink(bar, "Label20", TwipsRect(7155, 150, 1290, 270), TwipsRect(7155, 165, 240, 240),
-                 art::SettingsIcon(Px(240)), TwipsRect(7455, 180, 0, 0).topLeft(), "Настройки ▾");
+  auto* settingsLink = TopBarLink(bar, "Label20",
+                                  {TwipsRect(7155, 150, 1290, 270), TwipsRect(7155, 165, 240, 240),
+                                   TwipsRect(7455, 180, 0, 0).topLeft()},
+                                  art::SettingsIcon(Px(240)), "Настройки ▾");
   connect(settingsLink, &LinkLabel::pressed, this, &MainWindow::ShowOptionsMenu);
-  auto* aboutLink =
-      TopBarLink(bar, "Label18", TwipsRect(10200, 150, 1275, 270), TwipsRect(10230, 165, 240, 240),
-                 art::AboutIcon(Px(240)), TwipsRect(10470, 180, 0, 0).topLeft(), " О программе");
+  auto* aboutLink = TopBarLink(bar, "Label18",
+                               {TwipsRect(10200, 150, 1275, 270), TwipsRect(10230, 165, 240, 240),
+                                TwipsRect(10470, 180, 0, 0).topLeft()},
+                               art::AboutIcon(Px(240)), " О программе");
   connect(aboutLink, &LinkLabel::pressed, this, &MainWindow::ShowAbout);
 
   for (const char* name : {"Image20", "Image21", "Label17", "Label20", "Label18"}) {
