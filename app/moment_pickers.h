@@ -8,7 +8,7 @@
 
 namespace selenar {
 
-// Pickers hold local wall-clock moments. They keep them in Qt's UTC spec so
+// Pickers hold local wall-clock moments. They keep them as Qt UTC values so
 // that no daylight-saving rule of Qt's own shifts or refuses a value.
 QDateTime ToPickerValue(SerialDate moment);
 SerialDate FromPickerValue(const QDateTime& value);
