@@ -41,7 +41,8 @@ void WriteWindowSettings(SettingsStore& store, const WindowSettings& s, bool win
 
 double OpeningEdge(std::optional<double> stored, double screenExtent, double windowExtent) {
   const double centred = screenExtent / 2 - windowExtent / 2;
-  return stored && *stored >= 1 ? *stored : centred;
+  const bool onScreen = stored && *stored >= 1 && *stored + windowExtent <= screenExtent;
+  return onScreen ? *stored : centred;
 }
 
 }  // namespace selenar

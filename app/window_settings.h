@@ -34,7 +34,8 @@ void WriteWindowSettings(SettingsStore& store, const WindowSettings& settings,
                          bool windowInNormalState, bool trayIconShowing);
 
 // Where the window opens, in twips: a stored value below 1 (or none) centres
-// the window on that axis.
+// the window on that axis, and so does one that would put the window's edge
+// past the screen (a screen that has since shrunk, or an edited store).
 double OpeningEdge(std::optional<double> stored, double screenExtent, double windowExtent);
 
 }  // namespace selenar

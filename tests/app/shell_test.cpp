@@ -141,6 +141,9 @@ class ShellTest : public QObject {
     QTest::newRow("negative") << -150.0 << 3000.0;
     QTest::newRow("one") << 1.0 << 1.0;
     QTest::newRow("kept") << 1200.0 << 1200.0;
+    QTest::newRow("last place on screen") << 6000.0 << 6000.0;
+    QTest::newRow("past the screen") << 6001.0 << 3000.0;
+    QTest::newRow("absurd") << 1e300 << 3000.0;
   }
   void openingEdgeCentresBelowOne() {
     QFETCH(double, stored);
