@@ -1,6 +1,7 @@
 // Runs the selenar-cli binary as a script would and checks what it prints.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -16,7 +17,9 @@ struct CliRun {
 };
 
 CliRun RunCli(const std::string& zone, const std::string& arguments) {
-  const std::string errFile = ::testing::TempDir() + "selenar_cli_err.txt";
+  // One file per test process: ctest runs the tests of this file in parallel.
+  const std::string errFile =
+      ::testing::TempDir() + "selenar_cli_err_" + std::to_string(getpid()) + ".txt";
   const std::string command =
       "TZ=" + zone + " " + SELENAR_CLI_PATH + " " + arguments + " 2>" + errFile;
   CliRun run;
@@ -32,6 +35,7 @@ CliRun RunCli(const std::string& zone, const std::string& arguments) {
       run.err.append(buffer.data(), n);
     fclose(err);
   }
+  std::remove(errFile.c_str());
   return run;
 }
 
