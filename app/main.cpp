@@ -7,6 +7,7 @@
 #include "settings_store.h"
 #include "single_instance.h"
 #include "splash.h"
+#include "termination.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     window.activateWindow();
   });
   // However the event loop ends, the settings are stored once.
+  selenar::QuitOnTerminationRequest(application);
   QObject::connect(&application, &QCoreApplication::aboutToQuit, &window,
                    &selenar::MainWindow::ExitMe);
   window.Load();
