@@ -1,15 +1,11 @@
-// Settings, start-up and shutdown, pages and tabs, highlight frames and the
-// about page, under the offscreen platform.
+// Settings, start-up, single instance and shutdown, under the offscreen
+// platform.
 #include <QFile>
 #include <QProcess>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "about_page.h"
 #include "main_window.h"
-#include "twips.h"
 #include "window_settings.h"
 
 using namespace selenar;
@@ -201,62 +197,6 @@ class ShellTest : public QObject {
     window->show();
     window->activateWindow();
     QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 3000);
-  }
-
-  void pageSwitching() {
-    SettingsStore store(StoreFile());
-    auto window = MakeWindow(store);
-    window->Load();
-    window->show();
-    PageTabs* tabs = window->Tabs();
-    QSignalSpy calendar(tabs, &PageTabs::calendarShown);
-
-    QTest::mousePress(tabs->ClickArea(1), Qt::LeftButton);
-    QCOMPARE(tabs->currentPage, 1);
-    QVERIFY(tabs->Page(1)->isVisible() && !tabs->Page(0)->isVisible());
-    QCOMPARE(tabs->Shape(1)->y(), Px(570));
-    QCOMPARE(tabs->Shape(0)->y(), Px(585));
-    QCOMPARE(calendar.count(), 1);
-    QTest::mousePress(tabs->ClickArea(1), Qt::LeftButton);  // the tab shown: nothing
-    QCOMPARE(calendar.count(), 1);
-
-    window->ShowAbout();  // from the calendar page
-    QCOMPARE(tabs->currentPage, -1);
-    QVERIFY(tabs->Page(2)->isVisible() && !tabs->Page(1)->isVisible());
-    QCOMPARE(tabs->Shape(1)->y(), Px(585));
-    QVERIFY(window->AboutView()->toPlainText().contains("1.3.46"));
-    window->findChild<QPushButton*>("Command2")->click();  // "Ok" back to the calendar
-    QCOMPARE(tabs->currentPage, 1);
-    QVERIFY(tabs->Page(1)->isVisible());
-    QCOMPARE(calendar.count(), 2);
-
-    window->ShowAbout();
-    QTest::mousePress(tabs->ClickArea(0), Qt::LeftButton);  // a tab from the about page
-    QCOMPARE(tabs->currentPage, 0);
-    QCOMPARE(tabs->lastTab, 0);
-    QVERIFY(tabs->Page(0)->isVisible() && !tabs->Page(2)->isVisible());
-  }
-
-  void highlightFrames() {
-    SettingsStore store(StoreFile());
-    auto window = MakeWindow(store);
-    window->Load();
-    HighlightFrames* frames = window->Highlights();
-    QWidget* now = window->findChild<QWidget*>("Label17");
-    frames->ShowCur(now, 0);
-    QCOMPARE(frames->Frame(0)->geometry(), now->geometry().adjusted(-3, -3, 3, 3));
-    QWidget* settingsLink = window->findChild<QWidget*>("Label20");
-    frames->ShowCur(settingsLink, 0);  // frame 0 moves from one link to the other
-    QCOMPARE(frames->Frame(0)->geometry(), settingsLink->geometry().adjusted(-3, -3, 3, 3));
-    frames->HideCur();
-    for (int i = 0; i < 4; ++i) QCOMPARE(frames->Frame(i)->pos(), QPoint(Px(-4335), Px(-675)));
-  }
-
-  void aboutPageVersion() {
-    QCOMPARE(VersionText(1, 3, 46), QString("1.3.46"));
-    QCOMPARE(VersionText(1, 2, 5), QString("1.2.05"));
-    QCOMPARE(AboutPageText("v X.X.XX and X.X.XX", "1.3.46"), QByteArray("v 1.3.46 and X.X.XX"));
-    QCOMPARE(AboutPageText("no placeholder", "1.3.46"), QByteArray("no placeholder"));
   }
 
   // Several starts at once leave exactly one running; a killed one leaves a

@@ -1,13 +1,13 @@
 #include "engine/phase_disk.h"
 
-#include "engine/ecliptic_marker.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 #include <string>
 #include <vector>
+
+#include "engine/ecliptic_marker.h"
 
 namespace selenar {
 namespace {
@@ -83,8 +83,7 @@ TEST(EclipticMarker, CentreRunsClockwiseFromTheTop) {
   struct Case {
     double longitude, x, y;  // the marker's centre
   };
-  const Case cases[] = {
-      {0, 1360, 4630}, {90, 2160, 5430}, {180, 1360, 6230}, {270, 560, 5430}};
+  const Case cases[] = {{0, 1360, 4630}, {90, 2160, 5430}, {180, 1360, 6230}, {270, 560, 5430}};
   for (const Case& c : cases) {
     const TwipPoint topLeft = EclipticMarkerTopLeft(c.longitude, 240, 240);
     EXPECT_NEAR(topLeft.x + 120, c.x, 0.01) << c.longitude;
