@@ -223,6 +223,31 @@ class MainWindowTest : public QObject {
     QVERIFY(!window->NowLink()->toolTip().isEmpty());
   }
 
+  void arrowKeysMoveBetweenThePickers() {
+    Select(At(2006, 3, 15));
+    window->activateWindow();
+    QWidget* day = window->findChild<QWidget*>("DTPicker1");
+    QWidget* month = window->findChild<QWidget*>("DTPicker2");
+    QWidget* year = window->findChild<QWidget*>("DTPicker3");
+    day->setFocus();
+    QTest::keyClick(day, Qt::Key_Right);
+    QTRY_VERIFY(month->hasFocus());
+    QTest::keyClick(month, Qt::Key_Right);
+    QTRY_VERIFY(year->hasFocus());
+    QTest::keyClick(year, Qt::Key_Left);
+    QTRY_VERIFY(month->hasFocus());
+    QTest::keyClick(month, Qt::Key_Left);
+    QTRY_VERIFY(day->hasFocus());
+    QCOMPARE(window->SelectedMoment(), At(2006, 3, 15));  // moving the focus changes nothing
+  }
+
+  void nowTooltipFollowsTheClockWhileThePanelStays() {
+    Select(At(2006, 3, 15));
+    const QString first = window->NowLink()->toolTip();
+    QTRY_VERIFY_WITH_TIMEOUT(window->NowLink()->toolTip() != first, 2500);
+    QCOMPARE(computed->count(), 1);
+  }
+
   void movesOutsideTheRangeKeepTheMoment_data() {
     QTest::addColumn<SerialDate>("start");
     QTest::addColumn<int>("days");
