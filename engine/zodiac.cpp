@@ -8,9 +8,11 @@ namespace selenar {
 
 namespace {
 
+// Whole turns taken off: 0 <= result < 360 (floor is several times cheaper
+// than fmod, and the scan of two centuries calls this five times a day).
 double ReducedDegrees(double degrees) {
-  const double reduced = std::fmod(degrees, 360.0);
-  return reduced < 0.0 ? reduced + 360.0 : reduced;
+  const double reduced = degrees - 360.0 * std::floor(degrees / 360.0);
+  return reduced >= 360.0 ? reduced - 360.0 : reduced;
 }
 
 double SinDegrees(double degrees) { return std::sin(degrees * 3.1415926535 / 180.0); }
