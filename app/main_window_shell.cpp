@@ -59,10 +59,12 @@ void MainWindow::Load() {
   settings_ = ReadWindowSettings(store_);
   highlights_->HideCur();
 
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  const double top = OpeningEdge(settings_.top, screen.height() * kTwipsPerPixel, kWindowHeight);
-  const double left = OpeningEdge(settings_.left, screen.width() * kTwipsPerPixel, kWindowWidth);
-  move(screen.left() + Px(left), screen.top() + Px(top));
+  if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+    const QRect screen = primary->geometry();
+    const double top = OpeningEdge(settings_.top, screen.height() * kTwipsPerPixel, kWindowHeight);
+    const double left = OpeningEdge(settings_.left, screen.width() * kTwipsPerPixel, kWindowWidth);
+    move(screen.left() + Px(left), screen.top() + Px(top));
+  }
 
   mnuZam_->setChecked(settings_.zam);
   if (settings_.ecliptic) mnuEcliptic_Click();
