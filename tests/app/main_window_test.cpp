@@ -176,6 +176,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(window->SelectedMoment(), At(2006, 4, 30, 14, 35, 20));
     QCOMPARE(window->MonthPickerWidget()->text(), QString("Апрель"));
     QCOMPARE(window->LastDate, window->SelectedMoment());
+    QTest::keyClick(window->MonthPickerWidget(), Qt::Key_Down);  // the keys step it too
+    QCOMPARE(window->SelectedMoment(), At(2006, 3, 30, 14, 35, 20));
+    QCOMPARE(window->MonthPickerWidget()->text(), QString("Март"));
   }
 
   void yearChangeLowersTheLeapDay() {
