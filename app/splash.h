@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 namespace selenar {
@@ -11,6 +12,9 @@ class Splash : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage strip_;  // the phases over a night-sky plate, drawn once
 };
 
 }  // namespace selenar
