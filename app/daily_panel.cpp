@@ -141,9 +141,12 @@ void DailyPanel::ShowValues(const DayValues& values, bool eclipticShown) {
 void DailyPanel::ShowEcliptic(bool shown) {
   marker_->setVisible(shown);
   if (!shown) return;
-  const QPointF centre(kWheelCentreX / kTwipsPerPixel,
-                       (kWheelCentreY - kZodiacTop) / kTwipsPerPixel);
-  PaintZodiacArea(art::EclipticWheel(ZodiacBackground(), centre, kWheelRadius / kTwipsPerPixel));
+  if (wheel_.isNull()) {
+    const QPointF centre(kWheelCentreX / kTwipsPerPixel,
+                         (kWheelCentreY - kZodiacTop) / kTwipsPerPixel);
+    wheel_ = art::EclipticWheel(ZodiacBackground(), centre, kWheelRadius / kTwipsPerPixel);
+  }
+  PaintZodiacArea(wheel_);
   signPictureCache_ = "-1";
 }
 

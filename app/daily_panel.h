@@ -48,7 +48,8 @@ class DailyPanel : public QWidget {
 
   QImage sky_;
   QImage zodiacArea_;
-  std::array<QImage, 12> signPictures_;
+  std::array<QImage, 12> signPictures_;  // drawn on first use
+  QImage wheel_;                          // drawn on first use
   QString signPictureCache_;
   int signPicturePaints_ = 0;
 

@@ -19,6 +19,17 @@ PageColours SystemPageColours(const QPalette& palette) {
   return {LightColor(base, 4, 255), LightColor(base, 1, 255), LightColor(base, 1, 0)};
 }
 
+// A bordered rectangle in the page colour: the left panel's and the pages' frames.
+QFrame* PageColouredFrame(QWidget* parent, const QString& name, QRect geometry,
+                          const PageColours& colours) {
+  auto* frame = new QFrame(parent);
+  frame->setObjectName(name);
+  frame->setGeometry(geometry);
+  frame->setStyleSheet(QString("#%1 { border: 1px solid %2; background: %3; }")
+                           .arg(name, colours.border.name(), colours.page.name()));
+  return frame;
+}
+
 }  // namespace
 
 QString ProgramVersion() { return VersionText(1, 3, 46); }
@@ -57,12 +68,8 @@ MainWindow::MainWindow(SettingsStore& store, const QString& dataFolder, const QS
 }
 
 void MainWindow::BuildPanel() {
-  const PageColours colours = SystemPageColours(centralWidget()->palette());
-  auto* frame = new QFrame(centralWidget());
-  frame->setObjectName("Shape1");
-  frame->setGeometry(TwipsRect(60, 585, 2880, 7260));
-  frame->setStyleSheet(QString("#Shape1 { border: 1px solid %1; background: %2; }")
-                           .arg(colours.border.name(), colours.page.name()));
+  auto* frame = PageColouredFrame(centralWidget(), "Shape1", TwipsRect(60, 585, 2880, 7260),
+                                  SystemPageColours(centralWidget()->palette()));
   panel_ = new DailyPanel(frame);
   panel_->move(TwipsRect(90, 90, 0, 0).topLeft());
   connect(panel_, &DailyPanel::phaseLinkClicked, this, &MainWindow::GotoDate);
@@ -70,11 +77,8 @@ void MainWindow::BuildPanel() {
 
 void MainWindow::BuildPages() {
   const PageColours colours = SystemPageColours(centralWidget()->palette());
-  pageFrame_ = new QFrame(centralWidget());
-  pageFrame_->setObjectName("Shape2");
-  pageFrame_->setGeometry(TwipsRect(3000, 945, 8535, 6900));
-  pageFrame_->setStyleSheet(QString("#Shape2 { border: 1px solid %1; background: %2; }")
-                                .arg(colours.border.name(), colours.page.name()));
+  pageFrame_ =
+      PageColouredFrame(centralWidget(), "Shape2", TwipsRect(3000, 945, 8535, 6900), colours);
   tabs_ = new PageTabs(centralWidget(), pageFrame_, colours);
 
   QWidget* about = tabs_->Page(PageTabs::kAbout);
