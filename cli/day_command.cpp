@@ -1,7 +1,7 @@
 #include <nlohmann/json.hpp>
 
-#include "arguments.h"
-#include "commands.h"
+#include "cli/arguments.h"
+#include "cli/commands.h"
 #include "engine/date_text.h"
 #include "engine/day_values.h"
 #include "engine/word_tables.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "arguments.h"
-#include "commands.h"
+#include "cli/arguments.h"
+#include "cli/commands.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <nlohmann/json.hpp>
 
-#include "arguments.h"
-#include "commands.h"
+#include "cli/arguments.h"
+#include "cli/commands.h"
 #include "engine/lunar_day.h"
 #include "engine/month_layout.h"
 #include "engine/word_tables.h"

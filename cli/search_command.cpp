@@ -1,7 +1,7 @@
 #include <nlohmann/json.hpp>
 
-#include "arguments.h"
-#include "commands.h"
+#include "cli/arguments.h"
+#include "cli/commands.h"
 #include "engine/date_search.h"
 #include "engine/date_text.h"
 #include "engine/lunar_day.h"

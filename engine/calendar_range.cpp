@@ -1,4 +1,4 @@
-#include "calendar_range.h"
+#include "engine/calendar_range.h"
 
 namespace selenar {
 

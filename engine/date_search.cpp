@@ -1,8 +1,8 @@
-#include "date_search.h"
+#include "engine/date_search.h"
 
 #include <cmath>
 
-#include "calendar_range.h"
+#include "engine/calendar_range.h"
 
 namespace selenar {
 

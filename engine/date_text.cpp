@@ -1,8 +1,8 @@
-#include "date_text.h"
+#include "engine/date_text.h"
 
 #include <regex>
 
-#include "word_tables.h"
+#include "engine/word_tables.h"
 
 namespace selenar {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "serial_date.h"
+#include "engine/serial_date.h"
 
 namespace selenar {
 

@@ -1,9 +1,9 @@
-#include "day_values.h"
+#include "engine/day_values.h"
 
-#include "lunar_day.h"
-#include "lunar_phases.h"
-#include "moon_age.h"
-#include "zodiac.h"
+#include "engine/lunar_day.h"
+#include "engine/lunar_phases.h"
+#include "engine/moon_age.h"
+#include "engine/zodiac.h"
 
 namespace selenar {
 

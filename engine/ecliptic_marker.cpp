@@ -1,4 +1,4 @@
-#include "ecliptic_marker.h"
+#include "engine/ecliptic_marker.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "julian_day.h"
+#include "engine/julian_day.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "lunar_day.h"
+#include "engine/lunar_day.h"
 
 #include <cmath>
 
-#include "moon_age.h"
-#include "zodiac.h"
+#include "engine/moon_age.h"
+#include "engine/zodiac.h"
 
 namespace selenar {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "serial_date.h"
-#include "time_zone.h"
+#include "engine/serial_date.h"
+#include "engine/time_zone.h"
 
 namespace selenar {
 

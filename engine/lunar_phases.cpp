@@ -1,10 +1,10 @@
-#include "lunar_phases.h"
+#include "engine/lunar_phases.h"
 
 #include <array>
 #include <cmath>
 
-#include "date_text.h"
-#include "julian_day.h"
+#include "engine/date_text.h"
+#include "engine/julian_day.h"
 
 namespace selenar {
 

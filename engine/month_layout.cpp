@@ -1,8 +1,8 @@
-#include "month_layout.h"
+#include "engine/month_layout.h"
 
 #include <chrono>
 
-#include "serial_date.h"
+#include "engine/serial_date.h"
 
 namespace selenar {
 

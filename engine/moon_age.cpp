@@ -1,9 +1,9 @@
-#include "moon_age.h"
+#include "engine/moon_age.h"
 
 #include <cmath>
 
-#include "julian_day.h"
-#include "lunar_phases.h"
+#include "engine/julian_day.h"
+#include "engine/lunar_phases.h"
 
 namespace selenar {
 

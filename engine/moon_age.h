@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serial_date.h"
+#include "engine/serial_date.h"
 
 namespace selenar {
 

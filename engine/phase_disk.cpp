@@ -1,4 +1,4 @@
-#include "phase_disk.h"
+#include "engine/phase_disk.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "serial_date.h"
+#include "engine/serial_date.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "time_zone.h"
+#include "engine/time_zone.h"
 
 #include <cctz/civil_time.h>
 #include <cctz/time_zone.h>

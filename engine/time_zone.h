@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "serial_date.h"
+#include "engine/serial_date.h"
 
 namespace selenar {
 

@@ -1,4 +1,4 @@
-#include "word_tables.h"
+#include "engine/word_tables.h"
 
 #include <array>
 

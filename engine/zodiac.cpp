@@ -1,8 +1,8 @@
-#include "zodiac.h"
+#include "engine/zodiac.h"
 
 #include <cmath>
 
-#include "word_tables.h"
+#include "engine/word_tables.h"
 
 namespace selenar {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "serial_date.h"
+#include "engine/serial_date.h"
 
 namespace selenar {
 

@@ -4,7 +4,7 @@
 
 #include "engine/calendar_range.h"
 #include "engine/day_values.h"
-#include "support/tz_guard.h"
+#include "tests/support/tz_guard.h"
 
 namespace selenar {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/date_text.h"
-#include "support/tz_guard.h"
+#include "tests/support/tz_guard.h"
 
 namespace selenar {
 namespace {
