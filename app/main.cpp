@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "main_window.h"
-#include "settings_store.h"
-#include "single_instance.h"
-#include "splash.h"
-#include "termination.h"
+#include "app/main_window.h"
+#include "app/settings_store.h"
+#include "app/single_instance.h"
+#include "app/splash.h"
+#include "app/termination.h"
 
 namespace {
 

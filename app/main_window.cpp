@@ -1,13 +1,13 @@
-#include "main_window.h"
+#include "app/main_window.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "about_page.h"
-#include "art/artwork.h"
-#include "colour_steps.h"
-#include "shadowed_text.h"
-#include "twips.h"
+#include "pages/about_page.h"
+#include "ui/art/artwork.h"
+#include "ui/colour_steps.h"
+#include "ui/shadowed_text.h"
+#include "ui/twips.h"
 
 namespace selenar {
 

@@ -8,14 +8,14 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include "daily_panel.h"
+#include "app/page_tabs.h"
+#include "app/settings_store.h"
+#include "app/window_settings.h"
 #include "engine/day_values.h"
-#include "highlight_frames.h"
-#include "link_label.h"
-#include "moment_pickers.h"
-#include "page_tabs.h"
-#include "settings_store.h"
-#include "window_settings.h"
+#include "panel/daily_panel.h"
+#include "panel/moment_pickers.h"
+#include "ui/highlight_frames.h"
+#include "ui/link_label.h"
 
 namespace selenar {
 

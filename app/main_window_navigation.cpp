@@ -3,12 +3,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "art/artwork.h"
+#include "app/main_window.h"
 #include "engine/calendar_range.h"
 #include "engine/date_text.h"
 #include "engine/time_zone.h"
-#include "main_window.h"
-#include "twips.h"
+#include "ui/art/artwork.h"
+#include "ui/twips.h"
 
 namespace selenar {
 

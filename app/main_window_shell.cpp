@@ -7,12 +7,12 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "about_page.h"
-#include "art/artwork.h"
+#include "app/main_window.h"
 #include "engine/time_zone.h"
-#include "main_window.h"
-#include "shadowed_text.h"
-#include "twips.h"
+#include "pages/about_page.h"
+#include "ui/art/artwork.h"
+#include "ui/shadowed_text.h"
+#include "ui/twips.h"
 
 namespace selenar {
 

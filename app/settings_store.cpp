@@ -1,4 +1,4 @@
-#include "settings_store.h"
+#include "app/settings_store.h"
 
 #include <cmath>
 

@@ -1,15 +1,15 @@
-#include "splash.h"
+#include "app/splash.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
 
-#include "art/artwork.h"
+#include "app/main_window.h"
 #include "engine/phase_disk.h"
-#include "main_window.h"
-#include "shadowed_text.h"
-#include "twips.h"
+#include "ui/art/artwork.h"
+#include "ui/shadowed_text.h"
+#include "ui/twips.h"
 
 namespace selenar {
 

@@ -5,7 +5,7 @@
 #include <QSocketNotifier>
 #include <csignal>
 
-#include "termination.h"
+#include "app/termination.h"
 
 namespace selenar {
 

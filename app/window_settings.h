@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "settings_store.h"
+#include "app/settings_store.h"
 
 namespace selenar {
 

@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "main_window.h"
+#include "app/main_window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "about_page.h"
+#include "pages/about_page.h"
 
 #include <QDir>
 #include <QFile>

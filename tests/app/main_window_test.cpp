@@ -1,6 +1,6 @@
 // The main window under the offscreen platform: the daily panel and the
 // navigation of the top bar, in Moscow time.
-#include "main_window.h"
+#include "app/main_window.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -11,7 +11,7 @@
 #include "engine/date_text.h"
 #include "engine/ecliptic_marker.h"
 #include "engine/zodiac.h"
-#include "twips.h"
+#include "ui/twips.h"
 
 using namespace selenar;
 

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "main_window.h"
-#include "window_settings.h"
+#include "app/main_window.h"
+#include "app/window_settings.h"
 
 using namespace selenar;
 

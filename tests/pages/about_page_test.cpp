@@ -1,5 +1,5 @@
 // The about page's version text and placeholder.
-#include "about_page.h"
+#include "pages/about_page.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "phase_picture.h"
+#include "panel/phase_picture.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "colour_steps.h"
+#include "ui/colour_steps.h"
 
 #include <cmath>
 

@@ -1,11 +1,11 @@
-#include "page_tabs.h"
+#include "app/page_tabs.h"
 
 #include <QPainter>
 
-#include "art/artwork.h"
-#include "link_label.h"
-#include "shadowed_text.h"
-#include "twips.h"
+#include "ui/art/artwork.h"
+#include "ui/link_label.h"
+#include "ui/shadowed_text.h"
+#include "ui/twips.h"
 
 namespace selenar {
 

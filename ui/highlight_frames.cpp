@@ -1,8 +1,8 @@
-#include "highlight_frames.h"
+#include "ui/highlight_frames.h"
 
 #include <QEvent>
 
-#include "twips.h"
+#include "ui/twips.h"
 
 namespace selenar {
 

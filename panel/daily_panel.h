@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "engine/day_values.h"
-#include "link_label.h"
-#include "phase_picture.h"
-#include "shadowed_text.h"
+#include "panel/phase_picture.h"
+#include "ui/link_label.h"
+#include "ui/shadowed_text.h"
 
 namespace selenar {
 
@@ -49,7 +49,7 @@ class DailyPanel : public QWidget {
   QImage sky_;
   QImage zodiacArea_;
   std::array<QImage, 12> signPictures_;  // drawn on first use
-  QImage wheel_;                          // drawn on first use
+  QImage wheel_;                         // drawn on first use
   QString signPictureCache_;
   int signPicturePaints_ = 0;
 

@@ -5,8 +5,8 @@
 #include <numbers>
 #include <vector>
 
-#include "artwork.h"
 #include "engine/word_tables.h"
+#include "ui/art/artwork.h"
 
 namespace selenar::art {
 

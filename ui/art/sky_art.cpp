@@ -1,7 +1,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "artwork.h"
+#include "ui/art/artwork.h"
 
 namespace selenar::art {
 

@@ -1,9 +1,9 @@
-#include "link_label.h"
+#include "ui/link_label.h"
 
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "twips.h"
+#include "ui/twips.h"
 
 namespace selenar {
 

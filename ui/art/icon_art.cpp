@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "artwork.h"
+#include "ui/art/artwork.h"
 
 namespace selenar::art {
 

@@ -1,4 +1,4 @@
-#include "sign_glyph.h"
+#include "ui/sign_glyph.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "shadowed_text.h"
+#include "ui/shadowed_text.h"
 
 namespace selenar {
 

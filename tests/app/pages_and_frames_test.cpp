@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "main_window.h"
-#include "twips.h"
+#include "app/main_window.h"
+#include "ui/twips.h"
 
 using namespace selenar;
 

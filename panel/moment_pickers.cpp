@@ -1,4 +1,4 @@
-#include "moment_pickers.h"
+#include "panel/moment_pickers.h"
 
 #include <QLineEdit>
 #include <QTimeZone>

@@ -1,12 +1,12 @@
-#include "daily_panel.h"
+#include "panel/daily_panel.h"
 
 #include <QPainter>
 
-#include "art/artwork.h"
 #include "engine/date_text.h"
 #include "engine/ecliptic_marker.h"
-#include "sign_glyph.h"
-#include "twips.h"
+#include "ui/art/artwork.h"
+#include "ui/sign_glyph.h"
+#include "ui/twips.h"
 
 namespace selenar {
 
