@@ -2,13 +2,16 @@
 
 #include <cmath>
 
+#include "app/plain_ini_format.h"
+
 namespace selenar {
 
 SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>("Vardo_Programming", "Selenar")) {}
+    : settings_(std::make_unique<QSettings>(PlainIniFormat(), QSettings::UserScope,
+                                           "Vardo_Programming", "Selenar")) {}
 
 SettingsStore::SettingsStore(const QString& fileName)
-    : settings_(std::make_unique<QSettings>(fileName, QSettings::IniFormat)) {}
+    : settings_(std::make_unique<QSettings>(fileName, PlainIniFormat())) {}
 
 QString SettingsStore::Path(const QString& section, const QString& key) const {
   return section.isEmpty() ? key : section + "/" + key;
