@@ -1,7 +1,9 @@
 // Selenar: the desktop lunar calendar.
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QStandardPaths>
+#include <cstdio>
 
 #include "app/main_window.h"
 #include "app/settings_store.h"
@@ -27,7 +29,16 @@ int main(int argc, char** argv) {
 
   // A second start brings the first one forward and ends without a window.
   selenar::SingleInstance instance;
-  if (!instance.Claim()) return 0;
+  switch (instance.ClaimInstance()) {
+    case selenar::SingleInstance::Claim::First:
+      break;
+    case selenar::SingleInstance::Claim::Forwarded:
+      return 0;
+    case selenar::SingleInstance::Claim::Failed:
+      std::fprintf(stderr, "selenar: %s\n", qPrintable(instance.ErrorText()));
+      QMessageBox::critical(nullptr, "Selenar", instance.ErrorText());
+      return 1;
+  }
 
   selenar::SettingsStore store;
   std::unique_ptr<selenar::Splash> splash;

@@ -2,10 +2,12 @@
 // platform.
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/main_window.h"
+#include "app/single_instance.h"
 #include "app/window_settings.h"
 
 using namespace selenar;
@@ -197,6 +199,31 @@ class ShellTest : public QObject {
     window->show();
     window->activateWindow();
     QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 3000);
+  }
+
+  // A lock that cannot be made is reported, never a silent end.
+  void unusableLockFolderIsReported() {
+    QFile blocker(folder.filePath("plain-file"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SingleInstance instance(folder.filePath("plain-file/runtime"));
+    QCOMPARE(instance.ClaimInstance(), SingleInstance::Claim::Failed);
+    QVERIFY(instance.ErrorText().contains(instance.LockPath()));
+  }
+
+  // The socket sits beside the lock; one left by a killed run is replaced.
+  void socketLivesBesideTheLock() {
+    QTemporaryDir runtime;
+    QFile stale(runtime.filePath("selenar.socket"));
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    SingleInstance first(runtime.path());
+    QCOMPARE(first.ClaimInstance(), SingleInstance::Claim::First);
+    QCOMPARE(first.SocketPath(), runtime.filePath("selenar.socket"));
+    QSignalSpy activated(&first, &SingleInstance::activationRequested);
+    SingleInstance second(runtime.path());
+    QCOMPARE(second.ClaimInstance(), SingleInstance::Claim::Forwarded);
+    QTRY_COMPARE(activated.count(), 1);
   }
 
   // Several starts at once leave exactly one running; a killed one leaves a
